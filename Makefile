@@ -1,0 +1,36 @@
+# The two commands of the README: `make run` and `make test`. Both do all set-up themselves.
+SHELL := /bin/bash
+JOBS ?= 2
+NATIVE := build/native
+WIN32 := build/win32
+
+.PHONY: run test setup native win32 test-native test-win32 format clean
+
+setup:
+	bash scripts/setup.sh
+
+native: setup
+	cmake -S . -B $(NATIVE) -DQC_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win32: setup
+	cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WIN32) -j $(JOBS)
+
+test-native: native
+	cd $(NATIVE) && ctest --output-on-failure
+
+test-win32: win32
+	bash scripts/wine-prefix.sh build/wine/unit
+	cd $(WIN32) && ctest --output-on-failure
+
+test: test-native test-win32
+
+run: win32
+	bash scripts/run.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs everything the two builds and the tests need on a Debian 12 machine, idempotently.
+# Run as root (or with sudo available). Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  cmake make g++ ninja-build googletest clang-format
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32:i386 fonts-wine
+  xvfb xauth x11-apps xdotool imagemagick
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
+  "${sudo_cmd[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+else
+  echo "setup: all packages present"
+fi

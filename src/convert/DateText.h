@@ -1,0 +1,28 @@
+#pragma once
+// Date text rules under the regional date settings.
+
+#include <string>
+#include <string_view>
+
+#include "DateTime.h"
+
+// Reads a date in the order of the short-date pattern (see the rules in DateText.cpp). Raises
+// EConvertError "'<text>' is not a valid date".
+TDateTime TextToDate(std::string_view text);
+
+// Writes the date part of d through the short-date pattern.
+std::string DateToText(TDateTime d);
+
+// The TDateTime of a calendar day (proleptic Gregorian), no validation beyond the arithmetic.
+TDateTime EncodeDate(int year, int month, int day);
+// Splits the whole day of d (truncated toward zero) into year, month, day and day of week
+// (0 = Sunday).
+struct CalendarDay {
+    int year;
+    int month;
+    int day;
+    int dayOfWeek;
+};
+CalendarDay DecodeDate(TDateTime d);
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
