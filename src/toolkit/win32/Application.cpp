@@ -1,0 +1,202 @@
+#include "toolkit/win32/Application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/Exception.h"
+#include "toolkit/win32/Controls.h"
+#include "toolkit/win32/Form.h"
+#include "toolkit/win32/RegionalSettingsReader.h"
+
+namespace {
+
+constexpr const char* kApplicationClass = "TApplication";
+TApplication* g_application = nullptr;
+
+}  // namespace
+
+TApplication& Application() { return *g_application; }
+
+TApplication::TApplication() { g_application = this; }
+
+TApplication::~TApplication() {
+    forms_.clear();
+    window_.Reset();
+    if (g_application == this) g_application = nullptr;
+}
+
+void TApplication::Initialize() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterToolkitClasses(instance);
+    ReadRegionalSettings();
+
+    icon_ = LoadIconA(instance, "MAINICON");
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon_;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kApplicationClass;
+    RegisterClassExA(&wc);
+
+    // A zero-size window in the middle of the screen: it is never seen, only its task-bar entry.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    HWND h = CreateWindowExA(0, kApplicationClass, title_.c_str(),
+                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                             x, y, 0, 0, nullptr, nullptr, instance, this);
+    if (!h) throw Exception("Cannot create the application window");
+    window_.Reset(h);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+    if (window_) SetWindowTextA(window_.Get(), title_.c_str());
+}
+
+void TApplication::FormConstructing(TForm* form) {
+    if (!mainForm_) mainForm_ = form;
+}
+
+void TApplication::AdoptForm(std::unique_ptr<TForm> form) { forms_.push_back(std::move(form)); }
+
+bool TApplication::IsMinimized() const { return IsIconic(window_.Get()) != FALSE; }
+
+void TApplication::Minimize() {
+    if (IsMinimized()) return;
+    // The application's windows go with it; restore brings back the ones that were showing.
+    hiddenByMinimize_.clear();
+    for (const auto& form : forms_) {
+        if (IsWindowVisible(form->Handle())) {
+            hiddenByMinimize_.push_back(form->Handle());
+            ShowWindow(form->Handle(), SW_HIDE);
+        }
+    }
+    ShowWindow(window_.Get(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    if (!IsMinimized()) return;
+    ShowWindow(window_.Get(), SW_RESTORE);
+    if (mainForm_ && std::find(hiddenByMinimize_.begin(), hiddenByMinimize_.end(),
+                               mainForm_->Handle()) == hiddenByMinimize_.end()) {
+        hiddenByMinimize_.push_back(mainForm_->Handle());
+    }
+    for (HWND h : hiddenByMinimize_) {
+        if (IsWindow(h)) ShowWindow(h, SW_SHOW);
+    }
+    hiddenByMinimize_.clear();
+    if (mainForm_) SetActiveWindow(mainForm_->Handle());
+}
+
+void TApplication::HookMainWindow(std::uintptr_t id, TWindowHook hook) {
+    hooks_.push_back(HookEntry{id, std::move(hook)});
+}
+
+void TApplication::UnhookMainWindow(std::uintptr_t id) {
+    const auto it = std::find_if(hooks_.begin(), hooks_.end(),
+                                 [id](const HookEntry& e) { return e.id == id; });
+    if (it != hooks_.end()) hooks_.erase(it);
+}
+
+HWND TApplication::ActiveFormWindow() const {
+    HWND active = GetActiveWindow();
+    for (const auto& form : forms_) {
+        if (form->Handle() == active) return active;
+    }
+    return nullptr;
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::HandleException(void* sender) {
+    if (errorRoutine_) {
+        errorRoutine_(sender, std::current_exception());
+    }
+}
+
+bool TApplication::ProcessMessage() {
+    MSG msg{};
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    for (const auto& form : forms_) {
+        if (form->Handle() && form->PreTranslate(msg)) return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void TApplication::Idle() {
+    if (!terminated_) WaitMessage();
+}
+
+LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!app || !app->window_) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    try {
+        return app->WndProc(msg, wParam, lParam);
+    } catch (...) {
+        app->HandleException(app);
+        return 0;
+    }
+}
+
+LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The hooks see the message first; a copy, as a hook may add or remove hooks.
+    TMessage message{msg, wParam, lParam, 0};
+    const std::vector<HookEntry> hooks = hooks_;
+    for (const HookEntry& entry : hooks) {
+        if (entry.hook(message)) return message.Result;
+    }
+    switch (msg) {
+        case WM_SYSCOMMAND:
+            switch (wParam & 0xFFF0) {
+                case SC_MINIMIZE:
+                    Minimize();
+                    return 0;
+                case SC_RESTORE:
+                    Restore();
+                    return 0;
+                case SC_CLOSE:
+                    if (mainForm_) mainForm_->Close();
+                    return 0;
+                default:
+                    break;
+            }
+            break;
+        case WM_CLOSE:
+            if (mainForm_) mainForm_->Close();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0) {
+                ReadRegionalSettings();
+            }
+            break;
+        case WM_SETFOCUS:
+            // Activating the task-bar entry gives the focus to the main window.
+            if (mainForm_ && IsWindowVisible(mainForm_->Handle())) {
+                SetFocus(mainForm_->Handle());
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window_.Get(), msg, wParam, lParam);
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The application object: its hidden top-level window that carries the task-bar entry and owns
+// the main window, its title, minimise and restore of the whole application, the main-window
+// hook list, and the message loop's building blocks.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/win32/Handles.h"
+
+class TControl;
+class TForm;
+
+// A message as the application's hooks see it.
+struct TMessage {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+    LRESULT Result;
+};
+
+// A main-window hook: true when it handled the message fully.
+using TWindowHook = std::function<bool(TMessage&)>;
+
+class TApplication {
+public:
+    TApplication();
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Registers the window classes, creates the application's window and reads the regional
+    // settings.
+    void Initialize();
+
+    HWND Handle() const { return window_.Get(); }
+    HICON Icon() const { return icon_; }
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+
+    // The first form created through the application becomes its main window. The form's
+    // constructor takes the reference and assigns it before anything else, so its creation
+    // handler can reach the form through it; a failed construction sets it back to null.
+    template <typename Form, typename... Args>
+    Form& CreateForm(Form*& reference, Args&&... args) {
+        try {
+            auto form = std::make_unique<Form>(*this, reference, std::forward<Args>(args)...);
+            Form& result = *form;
+            AdoptForm(std::move(form));
+            return result;
+        } catch (...) {
+            reference = nullptr;
+            throw;
+        }
+    }
+    TForm* MainForm() const { return mainForm_; }
+    // The first form whose construction begins becomes the main window.
+    void FormConstructing(TForm* form);
+
+    void Minimize();
+    void Restore();
+    bool IsMinimized() const;
+
+    // Hooks see every message of the application's window first, in the order added. The id
+    // identifies a hook for removal (the first entry with that id goes).
+    void HookMainWindow(std::uintptr_t id, TWindowHook hook);
+    void UnhookMainWindow(std::uintptr_t id);
+    size_t HookCount() const { return hooks_.size(); }
+
+    // One pass of the loop: takes a message, dispatches it; false when the queue was empty.
+    bool ProcessMessage();
+    // Idle processing; then waits for the next message.
+    void Idle();
+    bool Terminated() const { return terminated_; }
+    void Terminate();
+
+    // The error routine for errors that escape a handler: set by the program.
+    using ErrorRoutine = std::function<void(void* sender, std::exception_ptr error)>;
+    void SetErrorRoutine(ErrorRoutine routine) { errorRoutine_ = std::move(routine); }
+    // Passes the exception being handled to the error routine. Call only inside a catch block.
+    void HandleException(void* sender);
+
+    // The window that has the focus among the application's windows, or null.
+    HWND ActiveFormWindow() const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    void AdoptForm(std::unique_ptr<TForm> form);
+
+    UniqueWindow window_;
+    HICON icon_ = nullptr;  // a shared resource icon, not destroyed
+    std::string title_;
+    std::vector<std::unique_ptr<TForm>> forms_;
+    TForm* mainForm_ = nullptr;  // one of forms_
+    struct HookEntry {
+        std::uintptr_t id;
+        TWindowHook hook;
+    };
+    std::vector<HookEntry> hooks_;
+    std::vector<HWND> hiddenByMinimize_;  // the application's windows, not owned
+    bool terminated_ = false;
+    ErrorRoutine errorRoutine_;
+};
+
+// The process's one application object.
+TApplication& Application();

@@ -1,0 +1,83 @@
+#include "toolkit/win32/DatePicker.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+#include "convert/DateText.h"
+#include "toolkit/DatePickerRange.h"
+#include "toolkit/Exception.h"
+
+namespace {
+
+constexpr double kMillisecondsPerDay = 86400000.0;
+
+SYSTEMTIME ToSystemTime(std::int64_t day, double timeOfDay) {
+    const CalendarDay c = DecodeDate(static_cast<TDateTime>(day));
+    auto ms = static_cast<long long>(std::llround(timeOfDay * kMillisecondsPerDay));
+    if (ms >= 86400000LL) ms = 86399999LL;
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(c.year);
+    st.wMonth = static_cast<WORD>(c.month);
+    st.wDay = static_cast<WORD>(c.day);
+    st.wDayOfWeek = static_cast<WORD>(c.dayOfWeek);
+    st.wHour = static_cast<WORD>(ms / 3600000);
+    st.wMinute = static_cast<WORD>(ms / 60000 % 60);
+    st.wSecond = static_cast<WORD>(ms / 1000 % 60);
+    st.wMilliseconds = static_cast<WORD>(ms % 1000);
+    return st;
+}
+
+}  // namespace
+
+TDatePicker::TDatePicker(TForm& form, const ControlDesc& desc, Bounds bounds, TDateTime initial)
+    : TControl(form, desc, bounds), initial_(initial) {}
+
+void TDatePicker::CreateWnd(HWND parent) {
+    CreateSystemClass(DATETIMEPICK_CLASSA,
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | DTS_SHORTDATEFORMAT,
+                      0, parent, "");
+    SYSTEMTIME range[2] = {ToSystemTime(kFirstPickerDay, 0.0), ToSystemTime(kLastPickerDay, 0.0)};
+    SendMessageA(Handle(), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+    const double day = std::trunc(initial_);
+    WriteValue(static_cast<std::int64_t>(day), std::fabs(initial_ - day));
+}
+
+TDateTime TDatePicker::Value() const {
+    SYSTEMTIME st{};
+    SendMessageA(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
+    const TDateTime day = EncodeDate(st.wYear, st.wMonth, st.wDay);
+    const double time =
+        ((st.wHour * 60.0 + st.wMinute) * 60.0 + st.wSecond) / 86400.0 + st.wMilliseconds /
+                                                                              kMillisecondsPerDay;
+    return day >= 0 ? day + time : day - time;
+}
+
+void TDatePicker::SetDay(std::int64_t pcDaySerial) {
+    if (!PickerCanShowDay(pcDaySerial)) {
+        throw ECommonCalendarError("Failed to set calendar date or time");
+    }
+    const TDateTime value = Value();
+    WriteValue(pcDaySerial, std::fabs(value - std::trunc(value)));
+}
+
+void TDatePicker::WriteValue(std::int64_t day, double timeOfDay) {
+    SYSTEMTIME st = ToSystemTime(day, timeOfDay);
+    if (!SendMessageA(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st))) {
+        throw ECommonCalendarError("Failed to set calendar date or time");
+    }
+}
+
+bool TDatePicker::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == DTN_DATETIMECHANGE) {
+        // Only the user's changes are reported: the control sends none for DTM_SETSYSTEMTIME.
+        if (OnChange) OnChange(*this);
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+LRESULT TDatePicker::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return KeyboardProc(msg, wParam, lParam);
+}
