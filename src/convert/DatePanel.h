@@ -1,0 +1,53 @@
+#pragma once
+// The calendar conversions panel: the date picker, the Pick day number, the PC day serial and the
+// difference from a reference date, kept in step through a narrow view of the window's controls.
+
+#include <cstdint>
+#include <string>
+
+#include "convert/DateTime.h"
+
+// What the panel needs of its controls. The window implements it over the real controls; a test
+// implements it over plain values.
+class DatePanelView {
+  public:
+    virtual ~DatePanelView() = default;
+
+    virtual std::string ReadPickDate() = 0;
+    virtual void WritePickDate(const std::string& text) = 0;
+    virtual std::string ReadSysDate() = 0;
+    virtual void WriteSysDate(const std::string& text) = 0;
+    virtual void WriteDiffCaption(const std::string& text) = 0;
+    // The picker's date and time of day.
+    virtual TDateTime ReadPickerValue() = 0;
+    // Sets the picker's day to the given PC day serial and keeps its time of day. A day the
+    // picker cannot show raises ECommonCalendarError "Failed to set calendar date or time" and
+    // leaves the picker as it was.
+    virtual void WritePickerDay(std::int32_t daySerial) = 0;
+};
+
+// The marker that the reference date has not been fixed yet: 31 December of the year that the
+// two digits 67 stand for today. It is built the same way under every regional setting, so the
+// panel works whatever the user's date order and separator are.
+TDateTime SentinelDate();
+
+class DatePanel {
+  public:
+    // The reference date belongs to the window; only the panel writes it.
+    DatePanel(DatePanelView& view, TDateTime& referenceDate);
+
+    void Initialise();
+    void CalendarChange();
+    void PickDateKeyUp();
+    void SysDateKeyUp();
+    void DiffClick();
+    // The picker takes no typed characters: the key is cancelled (set to 0).
+    void CalendarKeyPress(char& key);
+
+  private:
+    // Moves the picker to the day of a Pick day number; gives the PC day serial it wrote.
+    std::int32_t WritePickDay(std::int32_t pickDay);
+
+    DatePanelView& view_;
+    TDateTime& referenceDate_;
+};
