@@ -234,8 +234,8 @@ char Lower(char c) {
 }
 
 // ddddd and dddddd write whole patterns, which could name themselves again; one level of nesting
-// is all a sensible pattern needs.
-constexpr int kMaxPatternNesting = 2;
+// is all a sensible pattern needs, and a pattern that names itself stops there.
+constexpr int kMaxPatternNesting = 1;
 
 void AppendFormatted(std::string& out, std::string_view pattern, const CalendarDay& day,
                      const RegionalDateSettings& settings, int nesting) {
