@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cctype>
+#include <utility>
 
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/Form.h"
@@ -118,7 +119,10 @@ LRESULT TControl::KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CHAR: {
             char c = static_cast<char>(wParam);
-            if (pendingChar_) c = std::exchange(pendingChar_, '\0');
+            // A replacement stands in for a typed character only, never for a control
+            // character such as the paste of Ctrl+V.
+            const char replacement = std::exchange(pendingChar_, '\0');
+            if (replacement && static_cast<unsigned char>(c) >= 0x20) c = replacement;
             if (OnKeyPress) {
                 OnKeyPress(*this, c);
                 if (c == '\0') return 0;
@@ -147,6 +151,11 @@ std::string TControl::Text() const {
 void TControl::SetText(const std::string& text) {
     if (Text() == text) return;
     SetWindowTextA(handle_, text.c_str());
+    // An edit being typed in keeps its caret after the text, where the user left off.
+    if (GetFocus() == handle_ && (desc_.kind == ControlKind::Edit)) {
+        SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(text.size()),
+                     static_cast<LPARAM>(text.size()));
+    }
 }
 
 bool TControl::Visible() const { return (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }

@@ -1,0 +1,196 @@
+#include "ui/win32/Form1.h"
+
+#include "toolkit/win32/Application.h"
+#include "toolkit/win32/DatePicker.h"
+#include "ui/ArrangeWindow.h"
+#include "ui/Form1Layout.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TApplication& application, TForm1*& self)
+    : TForm(application, Form1Layout()), datePanel_(*this, referenceDate_), timePanel_(*this) {
+    self = this;
+    BindHandlers();
+    Load();
+    referenceDate_ = 0;
+    DoCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BindHandlers() {
+    using F = TForm1;
+    auto notify = [this](void (F::*m)(TControl&)) {
+        return TNotifyHandler([this, m](TControl& s) { (this->*m)(s); });
+    };
+    auto keyUp = [this](void (F::*m)(TControl&, TKey)) {
+        return TKeyUpHandler([this, m](TControl& s, TKey k) { (this->*m)(s, k); });
+    };
+    auto keyPress = [this](void (F::*m)(TControl&, char&)) {
+        return TKeyPressHandler([this, m](TControl& s, char& k) { (this->*m)(s, k); });
+    };
+    auto keyDown = [this](void (F::*m)(TControl&, KeyDownArgs&)) {
+        return TKeyDownHandler([this, m](TControl& s, KeyDownArgs& a) { (this->*m)(s, a); });
+    };
+    Bind("FormCreate", notify(&F::FormCreate));
+    Bind("CalendarChange", notify(&F::CalendarChange));
+    Bind("CalendarKeyPress", keyPress(&F::CalendarKeyPress));
+    Bind("PickDateKeyUp", keyUp(&F::PickDateKeyUp));
+    Bind("SysDateKeyUp", keyUp(&F::SysDateKeyUp));
+    Bind("DiffClick", notify(&F::DiffClick));
+    Bind("PTimeKeyPress", keyPress(&F::PTimeKeyPress));
+    Bind("HrKeyPress", keyPress(&F::HrKeyPress));
+    Bind("MinKeyPress", keyPress(&F::MinKeyPress));
+    Bind("SecKeyPress", keyPress(&F::SecKeyPress));
+    Bind("PTimeKeyUp", keyUp(&F::PTimeKeyUp));
+    Bind("HrKeyUp", keyUp(&F::HrKeyUp));
+    Bind("editAsciiKeyDown", keyDown(&F::editAsciiKeyDown));
+    Bind("editAsciiKeyUp", keyUp(&F::editAsciiKeyUp));
+    Bind("editDecKeyPress", keyPress(&F::editDecKeyPress));
+    Bind("editDecKeyUp", keyUp(&F::editDecKeyUp));
+    Bind("editHexKeyDown", keyDown(&F::editHexKeyDown));
+    Bind("editHexKeyUp", keyUp(&F::editHexKeyUp));
+    Bind("editControlKeyPress", keyPress(&F::editControlKeyPress));
+    Bind("editControlKeyUp", keyUp(&F::editControlKeyUp));
+    Bind("Button1Click", notify(&F::Button1Click));
+    Bind("Button2Click", notify(&F::Button2Click));
+    Bind("Button3Click", notify(&F::Button3Click));
+}
+
+void TForm1::CreateComponent(const ControlDesc& desc) {
+    if (desc.componentClass == "TTrayIcon") return;  // joined in with the notification icon
+    TForm::CreateComponent(desc);
+}
+
+void TForm1::FormCreate(TControl&) {
+    datePanel_.Initialise();
+    timePanel_.Initialise();
+    ArrangeWindow();
+}
+
+void TForm1::ArrangeWindow() {
+    const Bounds panel3 = Control("Panel3").BoundsRect();
+    const int bottom = panel3.Bottom();
+    SetOuterSize(OuterWidth(), ArrangedWindowHeight(bottom));
+    SetOuterSize(ArrangedWindowWidth(panel3.width), OuterHeight());
+    TControl& about = Control("pnlAbout");
+    Bounds aboutBounds = about.BoundsRect();
+    aboutBounds.height = AboutPanelHeight(OuterHeight());
+    aboutBounds.width = AboutPanelWidth(OuterWidth());
+    about.SetBounds(aboutBounds);
+    TControl& button2 = Control("Button2");
+    button2.SetTop(ArrangedButtonTop(bottom, OuterHeight()));
+    Control("Button1").SetTop(button2.BoundsRect().top);
+}
+
+// ---- Calendar conversions -------------------------------------------------------------------
+
+void TForm1::CalendarChange(TControl&) { datePanel_.CalendarChange(); }
+void TForm1::CalendarKeyPress(TControl&, char& key) { datePanel_.CalendarKeyPress(key); }
+void TForm1::PickDateKeyUp(TControl&, TKey) { datePanel_.PickDateKeyUp(); }
+void TForm1::SysDateKeyUp(TControl&, TKey) { datePanel_.SysDateKeyUp(); }
+void TForm1::DiffClick(TControl&) { datePanel_.DiffClick(); }
+
+std::string TForm1::ReadPickDate() { return Control("PickDate").Text(); }
+void TForm1::WritePickDate(const std::string& text) { Control("PickDate").SetText(text); }
+std::string TForm1::ReadSysDate() { return Control("SysDate").Text(); }
+void TForm1::WriteSysDate(const std::string& text) { Control("SysDate").SetText(text); }
+void TForm1::WriteDiffCaption(const std::string& text) { Control("Diff").SetText(text); }
+TDateTime TForm1::ReadPickerValue() { return ControlAs<TDatePicker>("Calendar").Value(); }
+void TForm1::WritePickerDay(std::int32_t daySerial) {
+    ControlAs<TDatePicker>("Calendar").SetDay(daySerial);
+}
+
+// ---- Time conversions -----------------------------------------------------------------------
+
+void TForm1::PTimeKeyPress(TControl&, char& key) { timePanel_.PTimeKeyPress(key); }
+void TForm1::HrKeyPress(TControl&, char& key) { timePanel_.HrKeyPress(key); }
+void TForm1::MinKeyPress(TControl&, char& key) { timePanel_.MinKeyPress(key); }
+void TForm1::SecKeyPress(TControl&, char& key) { timePanel_.SecKeyPress(key); }
+void TForm1::PTimeKeyUp(TControl&, TKey) { timePanel_.PTimeKeyUp(); }
+void TForm1::HrKeyUp(TControl&, TKey) { timePanel_.HrKeyUp(); }
+
+std::string TForm1::GetPTimeText() const { return Control("PTime").Text(); }
+void TForm1::SetPTimeText(const std::string& text) { Control("PTime").SetText(text); }
+std::string TForm1::GetHrText() const { return Control("Hr").Text(); }
+void TForm1::SetHrText(const std::string& text) { Control("Hr").SetText(text); }
+std::string TForm1::GetMinText() const { return Control("Min").Text(); }
+void TForm1::SetMinText(const std::string& text) { Control("Min").SetText(text); }
+std::string TForm1::GetSecText() const { return Control("Sec").Text(); }
+void TForm1::SetSecText(const std::string& text) { Control("Sec").SetText(text); }
+
+// ---- Character conversions ------------------------------------------------------------------
+
+TControl& TForm1::CharField(enum CharField field) const {
+    switch (field) {
+        case CharField::cfAscii:
+            return Control("editAscii");
+        case CharField::cfDec:
+            return Control("editDec");
+        case CharField::cfHex:
+            return Control("editHex");
+        case CharField::cfBinary:
+            return Control("editBinary");
+        case CharField::cfCtrl:
+        default:
+            return Control("editControl");
+    }
+}
+
+CharPanelTexts TForm1::ReadCharPanel() const {
+    return CharPanelTexts{CharField(CharField::cfAscii).Text(), CharField(CharField::cfDec).Text(),
+                          CharField(CharField::cfHex).Text(), CharField(CharField::cfBinary).Text(),
+                          CharField(CharField::cfCtrl).Text()};
+}
+
+// Writes back only what the operation wrote, in its order; equal texts leave a field untouched.
+void TForm1::WriteCharPanel(const CharPanelResult& result) {
+    for (enum CharField field : result.written) {
+        CharField(field).SetText(FieldText(result.texts, field));
+    }
+}
+
+void TForm1::editAsciiKeyDown(TControl&, KeyDownArgs&) {
+    WriteCharPanel(AsciiKeyDown(ReadCharPanel()));
+}
+void TForm1::editAsciiKeyUp(TControl&, TKey) { WriteCharPanel(FromAscii(ReadCharPanel())); }
+
+void TForm1::editDecKeyPress(TControl&, char& key) {
+    if (FilterDecKey(key).kind == KeyVerdictKind::kvRefuse) key = '\0';
+}
+void TForm1::editDecKeyUp(TControl&, TKey) { WriteCharPanel(FromDec(ReadCharPanel())); }
+
+void TForm1::editHexKeyDown(TControl&, KeyDownArgs& args) {
+    const KeyVerdict verdict = FilterHexKey(args.key, CharField(CharField::cfHex).Text());
+    if (verdict.kind == KeyVerdictKind::kvRefuse) {
+        args.key = 0;
+    } else if (verdict.kind == KeyVerdictKind::kvReplace) {
+        args.typedChar = verdict.replacement;
+    }
+}
+void TForm1::editHexKeyUp(TControl&, TKey) { WriteCharPanel(FromHex(ReadCharPanel())); }
+
+void TForm1::editControlKeyPress(TControl&, char& key) {
+    const CharKeyResult result = FilterControlKey(key, ReadCharPanel());
+    WriteCharPanel(result.panel);
+    if (result.verdict.kind == KeyVerdictKind::kvRefuse) {
+        key = '\0';
+    } else if (result.verdict.kind == KeyVerdictKind::kvReplace) {
+        key = result.verdict.replacement;
+    }
+}
+void TForm1::editControlKeyUp(TControl&, TKey) { WriteCharPanel(FromControl(ReadCharPanel())); }
+
+// ---- About and Exit -------------------------------------------------------------------------
+
+void TForm1::Button1Click(TControl&) { Close(); }
+
+void TForm1::Button2Click(TControl&) {
+    Control("pnlAbout").SetVisible(true);
+    SetCaption("About Zelvor");
+}
+
+void TForm1::Button3Click(TControl&) {
+    Control("pnlAbout").SetVisible(false);
+    SetCaption("Quorlin Conversions");
+}

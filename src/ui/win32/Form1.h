@@ -1,0 +1,87 @@
+#pragma once
+// The main window: the calendar, time and character panels, the About panel and Exit. Its
+// handlers only forward to the panel units; the layout binds them by name.
+
+#include <memory>
+
+#include "convert/CharPanel.h"
+#include "convert/DatePanel.h"
+#include "convert/DateTime.h"
+#include "convert/TimePanel.h"
+#include "toolkit/win32/Form.h"
+
+class TForm1 : public TForm, private DatePanelView, private TimePanelView {
+public:
+    // Assigns `self` first, so the creation handler can reach the window through it.
+    TForm1(TApplication& application, TForm1*& self);
+    ~TForm1() override;
+
+    void FormCreate(TControl& sender);
+    void ArrangeWindow();
+
+    // Calendar conversions.
+    void CalendarChange(TControl& sender);
+    void CalendarKeyPress(TControl& sender, char& key);
+    void PickDateKeyUp(TControl& sender, TKey key);
+    void SysDateKeyUp(TControl& sender, TKey key);
+    void DiffClick(TControl& sender);
+
+    // Time conversions.
+    void PTimeKeyPress(TControl& sender, char& key);
+    void HrKeyPress(TControl& sender, char& key);
+    void MinKeyPress(TControl& sender, char& key);
+    void SecKeyPress(TControl& sender, char& key);
+    void PTimeKeyUp(TControl& sender, TKey key);
+    void HrKeyUp(TControl& sender, TKey key);
+
+    // Character conversions.
+    void editAsciiKeyDown(TControl& sender, KeyDownArgs& args);
+    void editAsciiKeyUp(TControl& sender, TKey key);
+    void editDecKeyPress(TControl& sender, char& key);
+    void editDecKeyUp(TControl& sender, TKey key);
+    void editHexKeyDown(TControl& sender, KeyDownArgs& args);
+    void editHexKeyUp(TControl& sender, TKey key);
+    void editControlKeyPress(TControl& sender, char& key);
+    void editControlKeyUp(TControl& sender, TKey key);
+
+    // About and Exit.
+    void Button1Click(TControl& sender);
+    void Button2Click(TControl& sender);
+    void Button3Click(TControl& sender);
+
+protected:
+    void CreateComponent(const ControlDesc& desc) override;
+
+private:
+    void BindHandlers();
+
+    // DatePanelView
+    std::string ReadPickDate() override;
+    void WritePickDate(const std::string& text) override;
+    std::string ReadSysDate() override;
+    void WriteSysDate(const std::string& text) override;
+    void WriteDiffCaption(const std::string& text) override;
+    TDateTime ReadPickerValue() override;
+    void WritePickerDay(std::int32_t daySerial) override;
+
+    // TimePanelView
+    std::string GetPTimeText() const override;
+    void SetPTimeText(const std::string& text) override;
+    std::string GetHrText() const override;
+    void SetHrText(const std::string& text) override;
+    std::string GetMinText() const override;
+    void SetMinText(const std::string& text) override;
+    std::string GetSecText() const override;
+    void SetSecText(const std::string& text) override;
+
+    CharPanelTexts ReadCharPanel() const;
+    void WriteCharPanel(const CharPanelResult& result);
+    TControl& CharField(CharField field) const;
+
+    TDateTime referenceDate_ = 0;
+    DatePanel datePanel_;
+    TimePanel timePanel_;
+};
+
+// The main window, assigned when its construction begins.
+extern TForm1* Form1;
