@@ -73,7 +73,8 @@ TForm::~TForm() {
 }
 
 void TForm::CreateWnd(HWND owner) {
-    const std::string className = "T" + std::string(formDesc_.name);
+    std::string className(1, 'T');
+    className.append(formDesc_.name);
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExA(GetModuleHandleA(nullptr), className.c_str(), &wc)) {
