@@ -1,0 +1,167 @@
+// The calendar panel worked key by key: the picker, the Pick day number, the PC day serial and
+// the difference caption keep in step.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/ControlIds.h"
+#include "win32/Calendar.h"
+#include "win32/Input.h"
+#include "win32/ProgramTest.h"
+
+namespace e2e {
+namespace {
+
+std::string NotAnInteger(const std::string& text) {
+    return "'" + text + "' is not a valid integer value.";
+}
+
+// Keys typed in one go, and the error box their last key release must raise, if any. Only a
+// text that is not a number yet (a lone sign, a lone prefix, blanks) raises one.
+struct Keys {
+    std::string keys;
+    std::string error;
+};
+
+struct TypingCase {
+    const char* name;
+    int edit;  // the edit typed into
+    std::vector<Keys> keys;
+    int pcSerial;  // the day the picker must show afterwards
+};
+
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+std::string Joined(const std::vector<Keys>& keys) {
+    std::string text;
+    for (const auto& k : keys) {
+        text += k.keys;
+    }
+    return text;
+}
+
+class CalendarTyping : public ProgramTest, public ::testing::WithParamInterface<TypingCase> {};
+
+TEST_P(CalendarTyping, MovesThePickerAndFillsTheOtherEdit) {
+    const TypingCase& c = GetParam();
+    const int other = c.edit == kIdPickDate ? kIdSysDate : kIdPickDate;
+    const std::string otherText =
+        std::to_string(c.edit == kIdPickDate ? c.pcSerial : c.pcSerial - kPickEpochOffset);
+
+    bool first = true;
+    for (const auto& k : c.keys) {
+        if (first) {
+            ASSERT_NO_FATAL_FAILURE(Replace(c.edit, k.keys));
+        } else {
+            ASSERT_NO_FATAL_FAILURE(Type(c.edit, k.keys));
+        }
+        first = false;
+        if (!k.error.empty()) {
+            ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss(k.error));
+        }
+    }
+    EXPECT_TRUE(Shows(other, otherText));
+    EXPECT_TRUE(Shows(c.edit, Joined(c.keys))) << "the typed text is not rewritten";
+    EXPECT_EQ(PickerDay(Control(kIdCalendar), program().Process()), FromPcSerial(c.pcSerial));
+    EXPECT_TRUE(Shows(kIdDiff, "Difference")) << "typing a day leaves the caption alone";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PickDate, CalendarTyping,
+    ::testing::Values(
+        TypingCase{"Digits", kIdPickDate, {{"11689", ""}}, 36526},
+        TypingCase{"Zero", kIdPickDate, {{"0", ""}}, 24837},
+        TypingCase{"MinusSign", kIdPickDate, {{"-", NotAnInteger("-")}, {"5", ""}}, 24832},
+        TypingCase{"PlusSign", kIdPickDate, {{"+", NotAnInteger("+")}, {"7", ""}}, 24844},
+        TypingCase{"DollarHex", kIdPickDate, {{"$", NotAnInteger("$")}, {"1F", ""}}, 24868},
+        TypingCase{"ZeroXHex", kIdPickDate, {{"0x", NotAnInteger("0x")}, {"1f", ""}}, 24868},
+        TypingCase{"LeadingBlanks",
+                   kIdPickDate,
+                   {{" ", NotAnInteger(" ")}, {" ", NotAnInteger("  ")}, {"42", ""}},
+                   24879}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    SysDate, CalendarTyping,
+    ::testing::Values(
+        TypingCase{"Digits", kIdSysDate, {{"36526", ""}}, 36526},
+        TypingCase{"MinusSign", kIdSysDate, {{"-", NotAnInteger("-")}, {"1", ""}}, -1},
+        TypingCase{"HexWithLeadingBlank",
+                   kIdSysDate,
+                   {{" ", NotAnInteger(" ")}, {"x", NotAnInteger(" x")}, {"8EAE", ""}},
+                   36526}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+using CalendarPanel = ProgramTest;
+
+TEST_F(CalendarPanel, EmptyingAnEditRefillsBothFromThePicker) {
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "0"));
+    ASSERT_TRUE(Shows(kIdSysDate, "24837"));
+    ASSERT_NO_FATAL_FAILURE(Empty(kIdPickDate));
+    EXPECT_TRUE(Shows(kIdPickDate, "0"));
+    EXPECT_TRUE(Shows(kIdSysDate, "24837"));
+
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdSysDate, "36526"));
+    ASSERT_TRUE(Shows(kIdPickDate, "11689"));
+    ASSERT_NO_FATAL_FAILURE(Empty(kIdSysDate));
+    EXPECT_TRUE(Shows(kIdSysDate, "36526"));
+    EXPECT_TRUE(Shows(kIdPickDate, "11689"));
+    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    ExpectNoErrorBox();
+}
+
+// Changes the picker's day field with real keys: Right selects the first field (the month in
+// M/d/yyyy), a second Right the day; Up or Down then step the day.
+void StepPickerDay(HWND picker, int days) {
+    ASSERT_TRUE(FocusControl(picker));
+    PressKey(VK_RIGHT, 2);
+    PressKey(days > 0 ? VK_UP : VK_DOWN, days > 0 ? days : -days);
+}
+
+TEST_F(CalendarPanel, DiffClickThenPickerChangeCountsTheDays) {
+    const Day today = Today();
+    const std::string todayText = MonthFirstText(today);
+    ClickCentre(Control(kIdDiff));
+    ASSERT_TRUE(Shows(kIdDiff, todayText + " to " + todayText + " = 0 days"));
+
+    // Three days on, or back where the month would end first (the day field wraps in its month).
+    const int step = today.day + 3 <= DaysInMonth(today.year, today.month) ? 3 : -3;
+    const Day picked = FromPcSerial(PcSerial(today) + step);
+    ASSERT_NO_FATAL_FAILURE(StepPickerDay(Control(kIdCalendar), step));
+    EXPECT_TRUE(Shows(kIdDiff, todayText + " to " + MonthFirstText(picked) + " = " +
+                                   std::to_string(step) + " days"));
+    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(picked))));
+    EXPECT_TRUE(Shows(kIdPickDate, std::to_string(PcSerial(picked) - kPickEpochOffset)));
+
+    // A second click moves the reference to the picked day.
+    ClickCentre(Control(kIdDiff));
+    EXPECT_TRUE(
+        Shows(kIdDiff, MonthFirstText(picked) + " to " + MonthFirstText(picked) + " = 0 days"));
+    ExpectNoErrorBox();
+}
+
+TEST_F(CalendarPanel, CharactersTypedIntoThePickerChangeNothing) {
+    const Day today = Today();
+    const HWND picker = Control(kIdCalendar);
+    ASSERT_TRUE(FocusControl(picker));
+    PressKey(VK_RIGHT, 2);  // the day field
+    // Digits that the picker itself would take as a day different from today's.
+    const std::string digits = (today.day == 1 || today.day == 9 || today.day == 19) ? "26" : "19";
+    TypeText("a" + digits + "Z");
+    // One step up shows whether the day was still today's when the key arrived.
+    PressKey(VK_UP);
+    const Day next = {today.year, today.month,
+                      today.day == DaysInMonth(today.year, today.month) ? 1 : today.day + 1};
+    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(next))));
+    EXPECT_EQ(PickerDay(picker, program().Process()), next);
+    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    ExpectNoErrorBox();
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,87 @@
+// The error box: what a bad text or a refused day shows, and that the program goes on after OK
+// with every text as it was.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "ui/ControlIds.h"
+#include "win32/Calendar.h"
+#include "win32/Input.h"
+#include "win32/ProgramTest.h"
+#include "win32/WindowQuery.h"
+
+namespace e2e {
+namespace {
+
+using ErrorBox = ProgramTest;
+
+TEST_F(ErrorBox, LettersInPickDateAreReportedKeyByKeyAndChangeNothing) {
+    const Day today = Today();
+    ASSERT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(today))));
+    const std::string sysDate = Text(kIdSysDate);
+    const std::string pickerText = Text(kIdCalendar);
+
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "a"));
+    ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'a' is not a valid integer value."));
+    ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, "b"));
+    ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'ab' is not a valid integer value."));
+    ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, "c"));
+    ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'abc' is not a valid integer value."));
+
+    EXPECT_EQ(FocusedWindowOf(program().Main()), Control(kIdPickDate))
+        << "the focus did not return to PickDate";
+    EXPECT_TRUE(Shows(kIdPickDate, "abc"));
+    EXPECT_TRUE(Shows(kIdSysDate, sysDate));
+    EXPECT_TRUE(Shows(kIdCalendar, pickerText));
+    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
+
+    // The program goes on.
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "0"));
+    EXPECT_TRUE(Shows(kIdSysDate, "24837"));
+}
+
+struct RefusedCase {
+    const char* name;
+    std::string leadingError;  // the error of the first key, if it is a lone sign
+    std::string keys;
+    int lastShownSerial;  // the last day the picker took, from the text one key shorter
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RefusedDay : public ProgramTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedDay, IsReportedAndThePickerKeepsItsDay) {
+    const RefusedCase& c = GetParam();
+    size_t next = 0;
+    if (!c.leadingError.empty()) {
+        ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, c.keys.substr(0, 1)));
+        ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss(c.leadingError));
+        next = 1;
+        ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, c.keys.substr(next)));
+    } else {
+        ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, c.keys));
+    }
+    ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("Failed to set calendar date or time."));
+    EXPECT_TRUE(Shows(kIdPickDate, c.keys));
+    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(c.lastShownSerial)))
+        << "SysDate must keep the day of the last accepted text";
+    EXPECT_EQ(PickerDay(Control(kIdCalendar), program().Process()),
+              FromPcSerial(c.lastShownSerial));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PickDate, RefusedDay,
+    ::testing::Values(
+        // -10000 is 1940; -100000 would be 1694, before the picker's first day.
+        RefusedCase{"BeforeFirstDay", "'-' is not a valid integer value.", "-100000", 14837},
+        // 300000 is 2789; 3000000 would be beyond the year 9999.
+        RefusedCase{"AfterLastDay", "", "3000000", 324837}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,141 @@
+#include "win32/ProgramTest.h"
+
+#include <cstdlib>
+
+#include "win32/ErrorBox.h"
+#include "win32/Input.h"
+#include "win32/Screen.h"
+#include "win32/Wait.h"
+#include "win32/WindowQuery.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr const char* kApplicationTitle = "Quorlin Conversion";
+
+std::string ArtifactPath(const std::string& suffix) {
+    const char* folder = std::getenv("QC_E2E_ARTIFACTS");
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    if (!suffix.empty()) {
+        name += "-" + suffix;
+    }
+    return std::string(folder != nullptr && *folder != '\0' ? folder : ".") + "/" + name + ".bmp";
+}
+
+}  // namespace
+
+void ProgramTest::SetUp() {
+    program_ = std::make_unique<Program>(ShowState());
+    ASSERT_TRUE(program_->Started()) << program_->Failure();
+    ASSERT_TRUE(program_->WaitForWindows())
+        << "the program made no TForm1 and TApplication windows in time";
+    if (ExpectShown()) {
+        ASSERT_TRUE(program_->WaitUntilShown()) << "the main window was not shown in time";
+    }
+}
+
+void ProgramTest::TearDown() {
+    if (!program_ || !program_->Started()) {
+        return;
+    }
+    SaveScreenshot("end");
+    for (HWND box : VisibleErrorBoxes(program_->Pid())) {
+        ADD_FAILURE() << "an error box was left open: \"" << ErrorBoxMessage(box) << "\"";
+    }
+    EXPECT_TRUE(program_->Running()) << "the program ended during the scenario";
+    program_.reset();
+}
+
+HWND ProgramTest::Control(int id) const {
+    const HWND control = program_->Control(id);
+    EXPECT_NE(control, nullptr) << "no control with identifier " << id;
+    return control;
+}
+
+std::string ProgramTest::Text(int id) const {
+    const HWND control = Control(id);
+    return control == nullptr ? std::string("<missing control>") : TextOf(control);
+}
+
+::testing::AssertionResult ProgramTest::Shows(int id, const std::string& expected) const {
+    const HWND control = Control(id);
+    if (control == nullptr) {
+        return ::testing::AssertionFailure() << "no control with identifier " << id;
+    }
+    std::string last;
+    if (WaitUntil([&] { return (last = TextOf(control)) == expected; })) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "control " << id << " shows \"" << last << "\", expected \"" << expected << "\"";
+}
+
+::testing::AssertionResult ProgramTest::CaptionIs(const std::string& expected) const {
+    std::string last;
+    if (WaitUntil([&] { return (last = TextOf(program_->Main())) == expected; })) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "the caption is \"" << last << "\", expected \"" << expected << "\"";
+}
+
+void ProgramTest::Replace(int id, const std::string& keys) {
+    const HWND edit = Control(id);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(FocusControl(edit)) << "control " << id << " did not take the focus";
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    TypeText(keys);
+}
+
+void ProgramTest::Type(int id, const std::string& keys) {
+    const HWND edit = Control(id);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(FocusControl(edit)) << "control " << id << " did not take the focus";
+    TypeText(keys);
+}
+
+void ProgramTest::Empty(int id) {
+    const HWND edit = Control(id);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(FocusControl(edit)) << "control " << id << " did not take the focus";
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    PressKey(VK_DELETE);
+}
+
+void ProgramTest::ExpectErrorAndDismiss(const std::string& message) {
+    const HWND box = WaitForErrorBox(program_->Pid());
+    ASSERT_NE(box, nullptr) << "no error box appeared; expected \"" << message << "\"";
+    SaveScreenshot("error-box");
+    EXPECT_EQ(ErrorBoxMessage(box), message);
+    EXPECT_EQ(TextOf(box), kApplicationTitle);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), program_->Application())
+        << "the error box is not owned by the application window";
+    EXPECT_EQ(ErrorBoxButtons(box), std::vector<std::string>{"OK"});
+    EXPECT_TRUE(ShowsStopIcon(box)) << "the error box does not show the stop icon";
+    ASSERT_TRUE(PressOk(box)) << "the error box did not close on OK";
+}
+
+void ProgramTest::ExpectNoErrorBox() {
+    const auto boxes = VisibleErrorBoxes(program_->Pid());
+    EXPECT_TRUE(boxes.empty()) << "unexpected error box: \""
+                               << (boxes.empty() ? "" : ErrorBoxMessage(boxes.front())) << "\"";
+}
+
+void ProgramTest::SaveScreenshot(const std::string& suffix) {
+    RECT area{};
+    for (HWND window : TopLevelWindowsOf(program_->Pid(), nullptr)) {
+        if (IsWindowVisible(window) && !IsIconic(window)) {
+            const RECT r = ScreenRectOf(window);
+            UnionRect(&area, &area, &r);
+        }
+    }
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&area, &area, &screen);
+    if (!IsRectEmpty(&area)) {
+        SaveBitmap(CaptureScreen(area), ArtifactPath(suffix));
+    }
+}
+
+}  // namespace e2e

@@ -1,0 +1,51 @@
+#pragma once
+// The fixture of every scenario: a fresh run of the program, helpers that act as the user, and
+// a screenshot of the program's windows for the artefacts when the scenario ends.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "win32/Program.h"
+
+namespace e2e {
+
+class ProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The show state the desktop passes at start; scenarios about start states override it.
+    virtual WORD ShowState() const { return SW_SHOWNORMAL; }
+    // Whether SetUp waits for the main window to be shown (not so for a minimised start).
+    virtual bool ExpectShown() const { return true; }
+
+    Program& program() { return *program_; }
+    HWND Control(int id) const;
+    std::string Text(int id) const;
+
+    // Polls until control `id` shows `expected`; the failure message gives the last text seen.
+    ::testing::AssertionResult Shows(int id, const std::string& expected) const;
+    ::testing::AssertionResult CaptionIs(const std::string& expected) const;
+
+    // Selects the whole text of edit `id` (so the next key replaces it) and types `keys`.
+    void Replace(int id, const std::string& keys);
+    // Types `keys` at the caret of edit `id`.
+    void Type(int id, const std::string& keys);
+    // Selects the whole text of edit `id` and deletes it with the Delete key.
+    void Empty(int id);
+
+    // Expects the error box with `message`, the program's title and the stop icon, and presses
+    // its OK button.
+    void ExpectErrorAndDismiss(const std::string& message);
+    void ExpectNoErrorBox();
+
+    // Saves the program's visible windows to the artefact folder as <test>-<suffix>.bmp.
+    void SaveScreenshot(const std::string& suffix);
+
+  private:
+    std::unique_ptr<Program> program_;
+};
+
+}  // namespace e2e

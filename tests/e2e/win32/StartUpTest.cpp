@@ -1,0 +1,105 @@
+// Start-up: the window's texts as the program opens, and the desktop's show states.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "ui/ControlIds.h"
+#include "win32/Calendar.h"
+#include "win32/ProgramTest.h"
+#include "win32/Wait.h"
+#include "win32/WindowQuery.h"
+
+namespace e2e {
+namespace {
+
+using StartUp = ProgramTest;
+
+TEST_F(StartUp, ShowsTitlesTodayAndNoDifferenceYet) {
+    const Day today = Today();
+    const int serial = PcSerial(today);
+
+    EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
+    EXPECT_EQ(TextOf(program().Application()), "Quorlin Conversion")
+        << "the application window carries the task-bar title";
+    EXPECT_TRUE(Shows(kIdPickDate, std::to_string(serial - kPickEpochOffset)));
+    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(serial)));
+    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    EXPECT_TRUE(Shows(kIdCalendar, MonthFirstText(today)));
+    EXPECT_EQ(PickerDay(Control(kIdCalendar), program().Process()), today);
+    ExpectNoErrorBox();
+    if (Today() != today) {
+        GTEST_SKIP() << "the date changed during the scenario; today's numbers are undecidable";
+    }
+}
+
+class StartedMaximised : public ProgramTest {
+  protected:
+    WORD ShowState() const override { return SW_SHOWMAXIMIZED; }
+};
+
+TEST_F(StartedMaximised, OpensTheMainWindowMaximised) {
+    EXPECT_TRUE(WaitUntil([&] { return IsZoomed(program().Main()) != FALSE; }))
+        << "the main window is not maximised";
+    EXPECT_TRUE(IsWindowVisible(program().Main()));
+    EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
+}
+
+// A window of the driver's own that holds the foreground while the program starts, so that
+// "without activation" can be told apart from "nothing was active".
+class ForegroundKeeper {
+  public:
+    ForegroundKeeper() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "QcE2eForegroundKeeper";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(0, windowClass.lpszClassName, "e2e foreground keeper",
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 600, 200, 100, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+        SetForegroundWindow(window_);
+        WaitUntil([&] { return GetForegroundWindow() == window_; });
+    }
+    ~ForegroundKeeper() { DestroyWindow(window_); }
+    ForegroundKeeper(const ForegroundKeeper&) = delete;
+    ForegroundKeeper& operator=(const ForegroundKeeper&) = delete;
+    HWND get() const { return window_; }
+
+  private:
+    HWND window_ = nullptr;
+};
+
+class StartedMinimised : public ProgramTest {
+  protected:
+    WORD ShowState() const override { return SW_SHOWMINNOACTIVE; }
+    bool ExpectShown() const override { return false; }
+    void SetUp() override {
+        keeper_ = std::make_unique<ForegroundKeeper>();
+        ASSERT_EQ(GetForegroundWindow(), keeper_->get()) << "the driver's window is not active";
+        ProgramTest::SetUp();
+    }
+    void TearDown() override {
+        ProgramTest::TearDown();
+        keeper_.reset();
+    }
+    std::unique_ptr<ForegroundKeeper> keeper_;
+};
+
+TEST_F(StartedMinimised, StartsMinimisedWithoutTakingTheForeground) {
+    const HWND main = program().Main();
+    const HWND application = program().Application();
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(application) || IsIconic(main); }))
+        << "neither the application nor the main window is minimised";
+    EXPECT_FALSE(IsWindowVisible(main) && !IsIconic(main))
+        << "the main window is shown in its normal state";
+    // Let the program finish starting (its texts are written) before looking at the foreground.
+    EXPECT_TRUE(WaitUntil([&] { return !TextOf(Control(kIdSysDate)).empty(); }));
+    DWORD foregroundPid = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &foregroundPid);
+    EXPECT_NE(foregroundPid, program().Pid()) << "the program took the foreground";
+    EXPECT_EQ(GetForegroundWindow(), keeper_->get());
+}
+
+}  // namespace
+}  // namespace e2e
