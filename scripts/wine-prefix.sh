@@ -18,4 +18,9 @@ in_prefix wineboot -i >/dev/null 2>&1
 in_prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 in_prefix wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 in_prefix wineserver -w
+# Wine's own fonts (MS Sans Serif, the caption-button glyphs) are not found in their package folder
+# by this Wine; in the prefix's font folder they are.
+if [ -d /usr/share/wine/fonts ]; then
+  cp -n /usr/share/wine/fonts/* "$dir/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
 touch "$dir/.qc-ready-$dpi"
