@@ -32,7 +32,8 @@ class TrayIconTest : public ::testing::Test {
     }
     FakeTimer& TimerOf(std::size_t instance = 0) { return *services.timers.at(instance); }
     std::intptr_t Notify(TTrayIcon& tray, std::uint32_t mouseMessage) {
-        return WindowOf(tray).Send(kTrayNotifyMessage, tray.NotifyIconData().uID, mouseMessage);
+        return WindowOf(tray).Send(kTrayNotifyMessage, tray.NotifyIconData().uID,
+                                   static_cast<std::intptr_t>(mouseMessage));
     }
     bool Shown(const TTrayIcon& tray) const {
         const TNotifyIconData& data = tray.NotifyIconData();
