@@ -61,7 +61,7 @@ TTrayIcon::~TTrayIcon() {
 }
 
 void TTrayIcon::RaiseShellError(int stringId) {
-    throw EOutOfResources(services_.LoadString(stringId));
+    throw EOutOfResources(services_.ResourceString(stringId));
 }
 
 void TTrayIcon::SetVisible(bool value) {

@@ -85,5 +85,5 @@ class TrayServices {
     virtual std::unique_ptr<TTimer> CreateTimer() = 0;
 
     // The program's string resource id.
-    virtual std::string LoadString(int id) { return DefaultTrayIconText(id); }
+    virtual std::string ResourceString(int id) { return DefaultTrayIconText(id); }
 };
