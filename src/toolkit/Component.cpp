@@ -9,6 +9,13 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+    DestroyComponents();
+    if (owner_ != nullptr) {
+        owner_->RemoveComponent(this);
+    }
+}
+
+void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* last = components_.back();
         components_.pop_back();
@@ -16,9 +23,6 @@ TComponent::~TComponent() {
         // The remaining siblings may still hold references to it.
         TComponent::Notification(last, opRemove);
         delete last;
-    }
-    if (owner_ != nullptr) {
-        owner_->RemoveComponent(this);
     }
 }
 

@@ -31,6 +31,9 @@ class TComponent : public TObject {
     explicit TComponent(TComponent* owner);
     // Frees the owned components, last inserted first, then leaves the owner.
     ~TComponent() override;
+    // Frees the owned components now (an owner whose components need its other members frees
+    // them before those go).
+    void DestroyComponents();
 
     TComponent* Owner() const noexcept { return owner_; }
     const std::string& Name() const noexcept { return name_; }
