@@ -1,6 +1,5 @@
 #include "convert/DatePanel.h"
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -13,23 +12,6 @@
 namespace {
 
 constexpr const char* kPickerRefusal = "Failed to set calendar date or time";
-
-// Whole day of a date value, truncated toward zero, so days before 30 December 1899 keep their
-// serial although the time of day is subtracted from them. Values no picker can hold (not a
-// number, beyond any calendar) are held to a span where the day arithmetic cannot overflow.
-std::int64_t WholeDay(TDateTime value) {
-    constexpr double kFarthest = 1e15;
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value > kFarthest) {
-        return static_cast<std::int64_t>(kFarthest);
-    }
-    if (value < -kFarthest) {
-        return -static_cast<std::int64_t>(kFarthest);
-    }
-    return static_cast<std::int64_t>(std::trunc(value));
-}
 
 // Day counts are written in plain signed decimal; sums and differences of two day counts are
 // computed in 64 bits and may fall outside 32 bits, so they are written from 64 bits too.
@@ -53,17 +35,17 @@ void DatePanel::Initialise() {
     view_.WritePickDate("");
     view_.WriteSysDate("");
     referenceDate_ = SentinelDate();
-    const std::int64_t today = WholeDay(CurrentDate());
+    const std::int64_t today = WholeDayOf(CurrentDate());
     view_.WritePickerDay(static_cast<std::int32_t>(today));
     CalendarChange();
 }
 
 void DatePanel::CalendarChange() {
     const TDateTime picked = view_.ReadPickerValue();
-    const std::int64_t day = WholeDay(picked);
+    const std::int64_t day = WholeDayOf(picked);
     view_.WritePickDate(DayCountText(day - PICK_EPOCH_OFFSET));
     view_.WriteSysDate(DayCountText(day));
-    const std::int64_t referenceDay = WholeDay(referenceDate_);
+    const std::int64_t referenceDay = WholeDayOf(referenceDate_);
     const TDateTime sentinel = SentinelDate();
     if (referenceDate_ != sentinel) {
         view_.WriteDiffCaption(DateToText(referenceDate_) + " to " + DateToText(picked) + " = " +

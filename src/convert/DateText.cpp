@@ -46,22 +46,6 @@ std::int64_t DaySerial(std::int64_t year, std::int64_t month, std::int64_t day) 
     return era * 146097 + dayOfEra - kDaysBeforeEpoch;
 }
 
-// Whole day of a date value, truncated toward zero. Values far outside the calendar (and values
-// that are not numbers) are held to a span whose years still fit an int.
-std::int64_t WholeDay(TDateTime d) {
-    constexpr double kFarthest = 500000000000.0;
-    if (std::isnan(d)) {
-        return 0;
-    }
-    if (d > kFarthest) {
-        return static_cast<std::int64_t>(kFarthest);
-    }
-    if (d < -kFarthest) {
-        return -static_cast<std::int64_t>(kFarthest);
-    }
-    return static_cast<std::int64_t>(std::trunc(d));
-}
-
 [[noreturn]] void RaiseNotADate(std::string_view text) {
     std::string message;
     message.reserve(text.size() + 24);
@@ -340,7 +324,7 @@ TDateTime EncodeDate(int year, int month, int day) {
 }
 
 CalendarDay DecodeDate(TDateTime d) {
-    const std::int64_t serial = WholeDay(d);
+    const std::int64_t serial = WholeDayOf(d);
     const std::int64_t z = serial + kDaysBeforeEpoch;
     const std::int64_t era = FloorDiv(z, 146097);
     const std::int64_t dayOfEra = z - era * 146097;
@@ -355,6 +339,21 @@ CalendarDay DecodeDate(TDateTime d) {
     const std::int64_t dayOfWeek = ((serial + 6) % 7 + 7) % 7;
     return CalendarDay{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day),
                        static_cast<int>(dayOfWeek)};
+}
+
+std::int64_t WholeDayOf(TDateTime d) {
+    // Years of the held span still fit an int.
+    constexpr double kFarthest = 500000000000.0;
+    if (std::isnan(d)) {
+        return 0;
+    }
+    if (d > kFarthest) {
+        return static_cast<std::int64_t>(kFarthest);
+    }
+    if (d < -kFarthest) {
+        return -static_cast<std::int64_t>(kFarthest);
+    }
+    return static_cast<std::int64_t>(std::trunc(d));
 }
 
 bool IsLeapYear(int year) {

@@ -1,6 +1,7 @@
 #pragma once
 // Date text rules under the regional date settings.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,9 @@ struct CalendarDay {
     int dayOfWeek;
 };
 CalendarDay DecodeDate(TDateTime d);
+// The whole day of d, truncated toward zero (so a day before 30 December 1899 keeps its serial
+// although its time of day is subtracted). Values beyond any calendar are held to about a million
+// years either side, and a value that is not a number gives day 0.
+std::int64_t WholeDayOf(TDateTime d);
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);

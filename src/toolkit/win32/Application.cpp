@@ -94,16 +94,6 @@ void TApplication::Restore() {
     if (mainForm_) SetActiveWindow(mainForm_->Handle());
 }
 
-void TApplication::HookMainWindow(std::uintptr_t id, TWindowHook hook) {
-    hooks_.push_back(HookEntry{id, std::move(hook)});
-}
-
-void TApplication::UnhookMainWindow(std::uintptr_t id) {
-    const auto it = std::find_if(hooks_.begin(), hooks_.end(),
-                                 [id](const HookEntry& e) { return e.id == id; });
-    if (it != hooks_.end()) hooks_.erase(it);
-}
-
 HWND TApplication::ActiveFormWindow() const {
     HWND active = GetActiveWindow();
     for (const auto& form : forms_) {
@@ -158,12 +148,10 @@ LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 }
 
 LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // The hooks see the message first; a copy, as a hook may add or remove hooks.
-    TMessage message{msg, wParam, lParam, 0};
-    const std::vector<HookEntry> hooks = hooks_;
-    for (const HookEntry& entry : hooks) {
-        if (entry.hook(message)) return message.Result;
-    }
+    // The hooks see the message first; a copy of the list, as a hook may add or remove hooks.
+    TMessage message{msg, wParam, static_cast<std::intptr_t>(lParam), 0};
+    const TWindowHookList hooks = hooks_;
+    if (hooks.Offer(message)) return static_cast<LRESULT>(message.Result);
     switch (msg) {
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {

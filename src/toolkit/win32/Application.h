@@ -12,21 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/WindowHook.h"
 #include "toolkit/win32/Handles.h"
 
 class TControl;
 class TForm;
-
-// A message as the application's hooks see it.
-struct TMessage {
-    UINT Msg;
-    WPARAM WParam;
-    LPARAM LParam;
-    LRESULT Result;
-};
-
-// A main-window hook: true when it handled the message fully.
-using TWindowHook = std::function<bool(TMessage&)>;
 
 class TApplication {
 public:
@@ -67,11 +57,10 @@ public:
     void Restore();
     bool IsMinimized() const;
 
-    // Hooks see every message of the application's window first, in the order added. The id
-    // identifies a hook for removal (the first entry with that id goes).
-    void HookMainWindow(std::uintptr_t id, TWindowHook hook);
-    void UnhookMainWindow(std::uintptr_t id);
-    size_t HookCount() const { return hooks_.size(); }
+    // Hooks see every message of the application's window first, in the order added; removal
+    // takes out the first equal entry.
+    void HookMainWindow(const TWindowHook& hook) { hooks_.Add(hook); }
+    void UnhookMainWindow(const TWindowHook& hook) { hooks_.Remove(hook); }
 
     // One pass of the loop: takes a message, dispatches it; false when the queue was empty.
     bool ProcessMessage();
@@ -99,11 +88,7 @@ private:
     std::string title_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;  // one of forms_
-    struct HookEntry {
-        std::uintptr_t id;
-        TWindowHook hook;
-    };
-    std::vector<HookEntry> hooks_;
+    TWindowHookList hooks_;
     std::vector<HWND> hiddenByMinimize_;  // the application's windows, not owned
     bool terminated_ = false;
     ErrorRoutine errorRoutine_;

@@ -32,22 +32,25 @@ void TControl::Attach(HWND handle) {
     SetPropA(handle, kControlProperty, this);
 }
 
-void TControl::CreateOwnClass(const char* className, DWORD style, DWORD exStyle, HWND parent,
-                              const std::string& text) {
+HWND TControl::CreateWindowOf(const char* className, DWORD style, DWORD exStyle, HWND parent,
+                              const std::string& text, void* createParam) {
     const Bounds& b = initialBounds_;
     HWND h = CreateWindowExA(exStyle, className, text.c_str(), style, b.left, b.top, b.width,
                              b.height, parent, reinterpret_cast<HMENU>(INT_PTR{desc_.id}),
-                             GetModuleHandleA(nullptr), this);
+                             GetModuleHandleA(nullptr), createParam);
     if (!h) throw Exception("Cannot create the window of " + std::string(desc_.name));
+    return h;
+}
+
+void TControl::CreateOwnClass(const char* className, DWORD style, DWORD exStyle, HWND parent,
+                              const std::string& text) {
+    // The window procedure attaches this object at WM_NCCREATE.
+    CreateWindowOf(className, style, exStyle, parent, text, this);
 }
 
 void TControl::CreateSystemClass(const char* className, DWORD style, DWORD exStyle, HWND parent,
                                  const std::string& text) {
-    const Bounds& b = initialBounds_;
-    HWND h = CreateWindowExA(exStyle, className, text.c_str(), style, b.left, b.top, b.width,
-                             b.height, parent, reinterpret_cast<HMENU>(INT_PTR{desc_.id}),
-                             GetModuleHandleA(nullptr), nullptr);
-    if (!h) throw Exception("Cannot create the window of " + std::string(desc_.name));
+    HWND h = CreateWindowOf(className, style, exStyle, parent, text, nullptr);
     Attach(h);
     SetWindowSubclass(h, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     subclassed_ = true;

@@ -82,6 +82,8 @@ protected:
     void CreateSystemClass(const char* className, DWORD style, DWORD exStyle, HWND parent,
                            const std::string& text);
     void Attach(HWND handle);
+    HWND CreateWindowOf(const char* className, DWORD style, DWORD exStyle, HWND parent,
+                        const std::string& text, void* createParam);
 
     // Keyboard events common to the key-taking controls.
     LRESULT KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -62,7 +62,9 @@ ControlDesc TForm::FormControlDesc(const FormDesc& desc) {
 }
 
 TForm::TForm(TApplication& application, const FormDesc& desc)
-    : TControl(*this, FormControlDesc(desc), desc.bounds), application_(application),
+    : TControl(*this, FormControlDesc(desc), desc.bounds),
+      TComponent(nullptr),
+      application_(application),
       formDesc_(desc) {
     application.FormConstructing(this);
 }

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "toolkit/Component.h"
 #include "toolkit/LayoutDescription.h"
 #include "toolkit/win32/Controls.h"
 
@@ -19,7 +20,8 @@ class TApplication;
 // A handler that the layout can bind by name.
 using TBoundHandler = std::variant<TNotifyHandler, TKeyDownHandler, TKeyPressHandler, TKeyUpHandler>;
 
-class TForm : public TControl {
+// A form is also the owner of the non-visual components of its layout.
+class TForm : public TControl, public TComponent {
 public:
     TForm(TApplication& application, const FormDesc& desc);
     ~TForm() override;

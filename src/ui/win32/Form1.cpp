@@ -1,14 +1,22 @@
 #include "ui/win32/Form1.h"
 
+#include "app/win32/ErrorDisplay.h"
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/DatePicker.h"
 #include "ui/ArrangeWindow.h"
+#include "trayicon/win32/Win32TrayServices.h"
 #include "ui/Form1Layout.h"
 
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TApplication& application, TForm1*& self)
-    : TForm(application, Form1Layout()), datePanel_(*this, referenceDate_), timePanel_(*this) {
+    : TForm(application, Form1Layout()),
+      trayApplication_(application),
+      trayServices_(std::make_unique<Win32TrayServices>(
+          trayApplication_, GetModuleHandleA(nullptr),
+          [](std::exception_ptr error) { HandleError(nullptr, error); })),
+      datePanel_(*this, referenceDate_),
+      timePanel_(*this) {
     self = this;
     BindHandlers();
     Load();
@@ -16,7 +24,8 @@ TForm1::TForm1(TApplication& application, TForm1*& self)
     DoCreate();
 }
 
-TForm1::~TForm1() = default;
+// The notification icon goes first, while the services it uses are still there.
+TForm1::~TForm1() { DestroyComponents(); }
 
 void TForm1::BindHandlers() {
     using F = TForm1;
@@ -58,8 +67,19 @@ void TForm1::BindHandlers() {
 }
 
 void TForm1::CreateComponent(const ControlDesc& desc) {
-    if (desc.componentClass == "TTrayIcon") return;  // joined in with the notification icon
-    TForm::CreateComponent(desc);
+    if (desc.componentClass != "TTrayIcon") {
+        TForm::CreateComponent(desc);
+        return;
+    }
+    // Constructed with the window as owner, its properties written in order, then completed.
+    auto* icon = new TTrayIcon(this, *trayServices_);
+    icon->SetName(std::string(desc.name));
+    TrayIcon1 = icon;
+    icon->BeginLoading();
+    for (const PropertyValue& property : desc.properties) {
+        icon->ReadProperty(property.name, property.value);
+    }
+    icon->Loaded();
 }
 
 void TForm1::FormCreate(TControl&) {

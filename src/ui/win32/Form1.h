@@ -9,6 +9,10 @@
 #include "convert/DateTime.h"
 #include "convert/TimePanel.h"
 #include "toolkit/win32/Form.h"
+#include "trayicon/TrayIcon.h"
+#include "ui/win32/ApplicationTrayAdapter.h"
+
+class Win32TrayServices;
 
 class TForm1 : public TForm, private DatePanelView, private TimePanelView {
 public:
@@ -77,6 +81,10 @@ private:
     CharPanelTexts ReadCharPanel() const;
     void WriteCharPanel(const CharPanelResult& result);
     TControl& CharField(CharField field) const;
+
+    ApplicationTrayAdapter trayApplication_;
+    std::unique_ptr<Win32TrayServices> trayServices_;
+    TTrayIcon* TrayIcon1 = nullptr;  // owned by the window as its component
 
     TDateTime referenceDate_ = 0;
     DatePanel datePanel_;

@@ -1,0 +1,25 @@
+#pragma once
+// A popup menu of plain command items; a chosen item arrives as WM_COMMAND at the window the
+// menu was made for.
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/PopupMenu.h"
+
+class Win32PopupMenu : public TPopupMenu {
+  public:
+    // commandWindow (not owned) receives the commands.
+    Win32PopupMenu(TComponent* owner, HWND commandWindow);
+    ~Win32PopupMenu() override;
+    Win32PopupMenu(const Win32PopupMenu&) = delete;
+    Win32PopupMenu& operator=(const Win32PopupMenu&) = delete;
+
+    void AppendItem(UINT commandId, const std::string& text);
+    void Popup(int x, int y) override;
+
+  private:
+    HMENU menu_;          // owned
+    HWND commandWindow_;  // not owned
+};

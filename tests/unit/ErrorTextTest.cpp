@@ -1,0 +1,43 @@
+#include "app/ErrorText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WithFullStop, AddsOneOnlyAfterCharactersAboveFullStop) {
+    struct Case {
+        std::string message;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"'abc' is not a valid integer value", "'abc' is not a valid integer value."},
+        {"'' is not a valid integer value", "'' is not a valid integer value."},
+        {"Done.", "Done."},
+        {"Stop!", "Stop!"},
+        {"(see above)", "(see above)"},
+        {"it's '", "it's '"},
+        {"a,", "a,"},
+        {"a-", "a-"},
+        {"trailing blank ", "trailing blank "},
+        {"Really?", "Really?."},
+        {"12/31/", "12/31/."},
+        {"time:", "time:."},
+        {"digit 7", "digit 7."},
+        {"", ""},
+        {"high \xC8", "high \xC8."},  // compared as an unsigned byte
+    };
+    for (const Case& c : cases) EXPECT_EQ(WithFullStop(c.message), c.shown) << c.message;
+}
+
+TEST(WithFullStop, MessageIsNeverAFormat) {
+    EXPECT_EQ(WithFullStop("'%s%n%x' is not a valid date"), "'%s%n%x' is not a valid date.");
+}
+
+TEST(GenericErrorText, FillsTheFixedLayout) {
+    EXPECT_EQ(GenericErrorText("EFoo", "QuorlinConversion.exe", 0x1234, "bad %s"),
+              "Exception EFoo in module QuorlinConversion.exe at 00001234.\r\nbad %s.\r\n");
+    EXPECT_EQ(GenericErrorText("unknown", "QuorlinConversion.exe", 0, ""),
+              "Exception unknown in module QuorlinConversion.exe at 00000000.\r\n\r\n");
+}
+
+}  // namespace
