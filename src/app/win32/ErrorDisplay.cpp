@@ -96,6 +96,7 @@ void ShowError(const Exception& error) {
     ModalScope modal;
     MonitorScope monitor(app.Handle(), GetActiveWindow());
     MessageBoxA(app.Handle(), text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
+    app.IgnoreReleasesOfKeysDown();
 }
 
 void HandleError(void*, std::exception_ptr error) {

@@ -120,12 +120,37 @@ bool TApplication::ProcessMessage() {
         terminated_ = true;
         return true;
     }
+    if (SwallowReleaseOfModalKey(msg)) return true;
     for (const auto& form : forms_) {
         if (form->Handle() && form->PreTranslate(msg)) return true;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
     return true;
+}
+
+void TApplication::IgnoreReleasesOfKeysDown() {
+    for (int key = 1; key < 256; ++key) {
+        if (GetAsyncKeyState(key) < 0) keysHeldFromModal_.insert(static_cast<WPARAM>(key));
+    }
+}
+
+// The key that closed a modal box (Enter, Space, Escape) is released after the box is gone; its
+// release belongs to the box, not to the field that has the focus again. Without this, a field
+// whose text does not convert would raise its error again at once, for every key that closes it.
+bool TApplication::SwallowReleaseOfModalKey(const MSG& msg) {
+    if (keysHeldFromModal_.empty()) return false;
+    switch (msg.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            keysHeldFromModal_.erase(msg.wParam);
+            return false;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            return keysHeldFromModal_.erase(msg.wParam) > 0;
+        default:
+            return false;
+    }
 }
 
 void TApplication::Idle() {

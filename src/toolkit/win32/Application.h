@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,8 @@ public:
 
     // One pass of the loop: takes a message, dispatches it; false when the queue was empty.
     bool ProcessMessage();
+    // Keys held down now (closing a modal box) have their next release ignored.
+    void IgnoreReleasesOfKeysDown();
     // Idle processing; then waits for the next message.
     void Idle();
     bool Terminated() const { return terminated_; }
@@ -82,6 +85,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     void AdoptForm(std::unique_ptr<TForm> form);
+    bool SwallowReleaseOfModalKey(const MSG& msg);
 
     UniqueWindow window_;
     HICON icon_ = nullptr;  // a shared resource icon, not destroyed
@@ -90,6 +94,7 @@ private:
     TForm* mainForm_ = nullptr;  // one of forms_
     TWindowHookList hooks_;
     std::vector<HWND> hiddenByMinimize_;  // the application's windows, not owned
+    std::set<WPARAM> keysHeldFromModal_;
     bool terminated_ = false;
     ErrorRoutine errorRoutine_;
 };

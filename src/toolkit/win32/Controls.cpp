@@ -334,8 +334,8 @@ void TMemo::CreateWnd(HWND parent) {
 }
 
 LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // A multi-line edit asks for every key; Tab and Enter belong to the window instead.
-    if (msg == WM_GETDLGCODE) return CallDefault(msg, wParam, lParam) & ~DLGC_WANTALLKEYS;
+    // Enter does not start a new line: the edit itself would insert one outside a dialog.
+    if (msg == WM_CHAR && wParam == '\r') return 0;
     return KeyboardProc(msg, wParam, lParam);
 }
 
