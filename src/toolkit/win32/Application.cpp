@@ -129,9 +129,11 @@ bool TApplication::ProcessMessage() {
     return true;
 }
 
+// The thread's own key state: down for a key whose press the box took and whose release is
+// still to come, even when that release already waits in the queue.
 void TApplication::IgnoreReleasesOfKeysDown() {
     for (int key = 1; key < 256; ++key) {
-        if (GetAsyncKeyState(key) < 0) keysHeldFromModal_.insert(static_cast<WPARAM>(key));
+        if (GetKeyState(key) < 0) keysHeldFromModal_.insert(static_cast<WPARAM>(key));
     }
 }
 

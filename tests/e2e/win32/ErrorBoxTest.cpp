@@ -7,8 +7,10 @@
 
 #include "ui/ControlIds.h"
 #include "win32/Calendar.h"
+#include "win32/ErrorBox.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
+#include "win32/Wait.h"
 #include "win32/WindowQuery.h"
 
 namespace e2e {
@@ -40,6 +42,36 @@ TEST_F(ErrorBox, LettersInPickDateAreReportedKeyByKeyAndChangeNothing) {
     // The program goes on.
     ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "0"));
     EXPECT_TRUE(Shows(kIdSysDate, "24837"));
+}
+
+// Enter, Escape and Space close the box as they go down; their release comes after, in the
+// field that has the focus again, and must not raise the same error once more.
+TEST_F(ErrorBox, AKeyThatClosesTheBoxDoesNotRaiseItAgain) {
+    struct Step {
+        std::string key;
+        WORD closingKey;
+        std::string message;
+    };
+    const Step steps[] = {{"a", VK_RETURN, "'a' is not a valid integer value."},
+                          {"b", VK_ESCAPE, "'ab' is not a valid integer value."},
+                          {"c", VK_SPACE, "'abc' is not a valid integer value."}};
+    for (const Step& step : steps) {
+        if (step.key == "a") {
+            ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, step.key));
+        } else {
+            ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, step.key));
+        }
+        const HWND box = WaitForErrorBox(program().Pid());
+        ASSERT_NE(box, nullptr) << step.message;
+        EXPECT_EQ(ErrorBoxMessage(box), step.message);
+        PressKey(step.closingKey);
+        ASSERT_TRUE(WaitUntil([&] { return VisibleErrorBoxes(program().Pid()).empty(); }))
+            << "the box did not close on its key";
+        EXPECT_FALSE(WaitUntil([&] { return !VisibleErrorBoxes(program().Pid()).empty(); },
+                               std::chrono::milliseconds(1500)))
+            << "the key's release raised the error again";
+    }
+    EXPECT_TRUE(Shows(kIdPickDate, "abc"));
 }
 
 struct RefusedCase {
