@@ -4,7 +4,8 @@
 
 std::string WithFullStop(std::string_view message) {
     std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
+    if (!text.empty() &&
+        static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
         text += '.';
     }
     return text;
@@ -17,7 +18,8 @@ std::string GenericErrorText(std::string_view className, std::string_view module
     std::string text = "Exception ";
     text.append(className).append(" in module ").append(moduleName).append(" at ");
     text.append(addressText).append(".\r\n").append(message);
-    if (!message.empty() && message.back() != '.') text += '.';
+    if (!message.empty() && message.back() != '.')
+        text += '.';
     text += "\r\n";
     return text;
 }

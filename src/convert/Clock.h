@@ -9,12 +9,12 @@
 
 // One reading of the local (not universal) clock.
 struct LocalClockReading {
-    int year = 1;     // 1..9999
-    int month = 1;    // 1..12
-    int day = 1;      // 1..31
-    int hour = 0;     // 0..23
-    int minute = 0;   // 0..59
-    int second = 0;   // 0..59
+    int year = 1;         // 1..9999
+    int month = 1;        // 1..12
+    int day = 1;          // 1..31
+    int hour = 0;         // 0..23
+    int minute = 0;       // 0..59
+    int second = 0;       // 0..59
     int millisecond = 0;  // 0..999
 };
 
@@ -39,12 +39,12 @@ ClockReading CurrentTimeOfDay();
 
 // Replaces the clock for the life of the object (tests).
 class ScopedClockSource {
-public:
+  public:
     explicit ScopedClockSource(ClockSource source);
     ~ScopedClockSource();
     ScopedClockSource(const ScopedClockSource&) = delete;
     ScopedClockSource& operator=(const ScopedClockSource&) = delete;
 
-private:
+  private:
     ClockSource previous_;
 };

@@ -11,9 +11,9 @@ struct RegionalDateSettings {
     std::string longDatePattern = "dddd, mmmm d, yyyy";
     std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<std::string, 12> longMonthNames{"January", "February", "March",     "April",
-                                               "May",     "June",     "July",      "August",
-                                               "September", "October", "November", "December"};
+    std::array<std::string, 12> longMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
     // Sunday first.
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -25,12 +25,12 @@ void SetRegionalSettings(RegionalDateSettings settings);
 
 // Replaces the settings for the life of the object (tests).
 class ScopedRegionalSettings {
-public:
+  public:
     explicit ScopedRegionalSettings(RegionalDateSettings settings);
     ~ScopedRegionalSettings();
     ScopedRegionalSettings(const ScopedRegionalSettings&) = delete;
     ScopedRegionalSettings& operator=(const ScopedRegionalSettings&) = delete;
 
-private:
+  private:
     RegionalDateSettings previous_;
 };

@@ -62,7 +62,7 @@ struct ControlDesc {
     bool tabStop = true;
     bool transparent = true;  // labels: draw on the parent's background
     EventBindings events;
-    std::string_view componentClass;           // ControlKind::Component only
+    std::string_view componentClass;            // ControlKind::Component only
     std::span<const PropertyValue> properties;  // ControlKind::Component: written in order
 };
 

@@ -5,12 +5,14 @@
 #include <cstdlib>
 
 int MulDivRound(int a, int num, int den) {
-    if (den == 0) return a;
+    if (den == 0)
+        return a;
     const std::int64_t product = static_cast<std::int64_t>(a) * num;
     const std::int64_t absDen = std::llabs(den);
     const std::int64_t absProduct = product < 0 ? -product : product;
     std::int64_t q = (absProduct * 2 + absDen) / (absDen * 2);
-    if ((product < 0) != (den < 0)) q = -q;
+    if ((product < 0) != (den < 0))
+        q = -q;
     return static_cast<int>(q);
 }
 
@@ -53,9 +55,12 @@ void Visit(const FormDesc& form, std::string_view parent,
         return a->tabOrder < b->tabOrder;
     });
     for (const ControlDesc* c : level) {
-        if (!available(c->name)) continue;
-        if (TakesFocus(*c)) out.push_back(c->name);
-        if (c->kind == ControlKind::Panel) Visit(form, c->name, available, out);
+        if (!available(c->name))
+            continue;
+        if (TakesFocus(*c))
+            out.push_back(c->name);
+        if (c->kind == ControlKind::Panel)
+            Visit(form, c->name, available, out);
     }
 }
 

@@ -173,4 +173,6 @@ constexpr FormDesc kForm1{
 
 }  // namespace
 
-const FormDesc& Form1Layout() { return kForm1; }
+const FormDesc& Form1Layout() {
+    return kForm1;
+}

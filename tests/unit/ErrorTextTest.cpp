@@ -26,7 +26,8 @@ TEST(WithFullStop, AddsOneOnlyAfterCharactersAboveFullStop) {
         {"", ""},
         {"high \xC8", "high \xC8."},  // compared as an unsigned byte
     };
-    for (const Case& c : cases) EXPECT_EQ(WithFullStop(c.message), c.shown) << c.message;
+    for (const Case& c : cases)
+        EXPECT_EQ(WithFullStop(c.message), c.shown) << c.message;
 }
 
 TEST(WithFullStop, MessageIsNeverAFormat) {

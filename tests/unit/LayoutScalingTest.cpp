@@ -38,9 +38,9 @@ TEST(ScaleBounds, ScalesEdgesSoNeighboursStayAdjacent) {
     }
     EXPECT_EQ(ScaleBounds(upper, 16, 16).width, 289);
     const Bounds small = ScaleBounds(Bounds{12, 260, 289, 89}, 13, 16);
-    EXPECT_EQ(small.left, 10);     // 9.75
-    EXPECT_EQ(small.top, 211);     // 211.25
-    EXPECT_EQ(small.Right(), 245);  // 244.5
+    EXPECT_EQ(small.left, 10);       // 9.75
+    EXPECT_EQ(small.top, 211);       // 211.25
+    EXPECT_EQ(small.Right(), 245);   // 244.5
     EXPECT_EQ(small.Bottom(), 284);  // 283.56
 }
 
@@ -64,11 +64,12 @@ TEST(ArrangeWindow, ButtonTopHalvesTowardZero) {
 
 // The layout is data: check it the way a reader would, row by row.
 class Form1LayoutTest : public ::testing::Test {
-protected:
+  protected:
     const FormDesc& form = Form1Layout();
     const ControlDesc* Find(std::string_view name) const {
         for (const ControlDesc& c : form.controls) {
-            if (c.name == name) return &c;
+            if (c.name == name)
+                return &c;
         }
         return nullptr;
     }
@@ -92,7 +93,8 @@ TEST_F(Form1LayoutTest, EveryParentIsAnEarlierPanelAndIdsAreUnique) {
 TEST_F(Form1LayoutTest, TabOrdersAreUniqueAmongSiblings) {
     std::set<std::pair<std::string_view, int>> orders;
     for (const ControlDesc& c : form.controls) {
-        if (c.tabOrder < 0) continue;
+        if (c.tabOrder < 0)
+            continue;
         EXPECT_TRUE(orders.insert({c.parent, c.tabOrder}).second) << c.name;
     }
 }
@@ -100,9 +102,8 @@ TEST_F(Form1LayoutTest, TabOrdersAreUniqueAmongSiblings) {
 TEST_F(Form1LayoutTest, TabVisitsTheConversionFieldsThenTheButtons) {
     const auto shown = [this](std::string_view name) { return Find(name)->visible; };
     const std::vector<std::string_view> expected{
-        "Calendar", "PickDate", "SysDate",     "PTime",   "Hr",      "Min",
-        "Sec",      "editAscii", "editDec",    "editHex", "editControl", "Button1",
-        "Button2"};
+        "Calendar",  "PickDate", "SysDate", "PTime",       "Hr",      "Min",    "Sec",
+        "editAscii", "editDec",  "editHex", "editControl", "Button1", "Button2"};
     EXPECT_EQ(TabSequence(form, shown), expected);
 }
 

@@ -15,22 +15,25 @@ namespace {
 // While the box is open, the application's other top-level windows take no input; afterwards
 // they are enabled again and the active window and the focus are put back.
 class ModalScope {
-public:
+  public:
     ModalScope() : active_(GetActiveWindow()), focus_(GetFocus()) {
         EnumThreadWindows(GetCurrentThreadId(), &ModalScope::Disable,
                           reinterpret_cast<LPARAM>(this));
     }
     ~ModalScope() {
         for (HWND h : disabled_) {
-            if (IsWindow(h)) EnableWindow(h, TRUE);
+            if (IsWindow(h))
+                EnableWindow(h, TRUE);
         }
-        if (active_ && IsWindow(active_)) SetActiveWindow(active_);
-        if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+        if (active_ && IsWindow(active_))
+            SetActiveWindow(active_);
+        if (focus_ && IsWindow(focus_))
+            SetFocus(focus_);
     }
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
-private:
+  private:
     static BOOL CALLBACK Disable(HWND h, LPARAM self) {
         if (IsWindowVisible(h) && IsWindowEnabled(h) && h != Application().Handle()) {
             reinterpret_cast<ModalScope*>(self)->disabled_.push_back(h);
@@ -38,21 +41,24 @@ private:
         }
         return TRUE;
     }
-    HWND active_;  // not owned
-    HWND focus_;   // not owned
+    HWND active_;                 // not owned
+    HWND focus_;                  // not owned
     std::vector<HWND> disabled_;  // not owned
 };
 
 // When the active window lies on another monitor, the application's window moves there while
 // the box is open, so the box appears where the user is looking.
 class MonitorScope {
-public:
+  public:
     MonitorScope(HWND appWindow, HWND active) : appWindow_(appWindow) {
-        if (!active) return;
+        if (!active)
+            return;
         HMONITOR target = MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST);
-        if (target == MonitorFromWindow(appWindow, MONITOR_DEFAULTTONEAREST)) return;
+        if (target == MonitorFromWindow(appWindow, MONITOR_DEFAULTTONEAREST))
+            return;
         MONITORINFO info{sizeof info, {}, {}, 0};
-        if (!GetMonitorInfoA(target, &info)) return;
+        if (!GetMonitorInfoA(target, &info))
+            return;
         GetWindowRect(appWindow, &original_);
         moved_ = true;
         SetWindowPos(appWindow, nullptr, (info.rcWork.left + info.rcWork.right) / 2,
@@ -68,7 +74,7 @@ public:
     MonitorScope(const MonitorScope&) = delete;
     MonitorScope& operator=(const MonitorScope&) = delete;
 
-private:
+  private:
     HWND appWindow_;  // not owned
     RECT original_{};
     bool moved_ = false;
@@ -100,7 +106,8 @@ void ShowError(const Exception& error) {
 }
 
 void HandleError(void*, std::exception_ptr error) {
-    if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+    if (HWND capture = GetCapture())
+        SendMessageA(capture, WM_CANCELMODE, 0, 0);
     try {
         std::rethrow_exception(error);
     } catch (const EAbort&) {

@@ -17,7 +17,8 @@ StartState StartStateFromDesktop() {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     GetStartupInfoA(&si);
-    if (!(si.dwFlags & STARTF_USESHOWWINDOW)) return StartState::Normal;
+    if (!(si.dwFlags & STARTF_USESHOWWINDOW))
+        return StartState::Normal;
     switch (si.wShowWindow) {
         case SW_SHOWMAXIMIZED:
             return StartState::Maximized;
@@ -30,7 +31,8 @@ StartState StartStateFromDesktop() {
 
 void RunMessageLoop(TApplication& app) {
     TForm* mainForm = app.MainForm();
-    if (!mainForm) return;
+    if (!mainForm)
+        return;
     const StartState state = StartStateFromDesktop();
     ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);
     if (state == StartState::Minimized) {
@@ -42,7 +44,8 @@ void RunMessageLoop(TApplication& app) {
     }
     while (!app.Terminated()) {
         try {
-            if (!app.ProcessMessage()) app.Idle();
+            if (!app.ProcessMessage())
+                app.Idle();
         } catch (...) {
             HandleError(&app, std::current_exception());
         }

@@ -17,14 +17,19 @@ TApplication* g_application = nullptr;
 
 }  // namespace
 
-TApplication& Application() { return *g_application; }
+TApplication& Application() {
+    return *g_application;
+}
 
-TApplication::TApplication() { g_application = this; }
+TApplication::TApplication() {
+    g_application = this;
+}
 
 TApplication::~TApplication() {
     forms_.clear();
     window_.Reset();
-    if (g_application == this) g_application = nullptr;
+    if (g_application == this)
+        g_application = nullptr;
 }
 
 void TApplication::Initialize() {
@@ -50,25 +55,33 @@ void TApplication::Initialize() {
     HWND h = CreateWindowExA(0, kApplicationClass, title_.c_str(),
                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                              x, y, 0, 0, nullptr, nullptr, instance, this);
-    if (!h) throw Exception("Cannot create the application window");
+    if (!h)
+        throw Exception("Cannot create the application window");
     window_.Reset(h);
 }
 
 void TApplication::SetTitle(const std::string& title) {
     title_ = title;
-    if (window_) SetWindowTextA(window_.Get(), title_.c_str());
+    if (window_)
+        SetWindowTextA(window_.Get(), title_.c_str());
 }
 
 void TApplication::FormConstructing(TForm* form) {
-    if (!mainForm_) mainForm_ = form;
+    if (!mainForm_)
+        mainForm_ = form;
 }
 
-void TApplication::AdoptForm(std::unique_ptr<TForm> form) { forms_.push_back(std::move(form)); }
+void TApplication::AdoptForm(std::unique_ptr<TForm> form) {
+    forms_.push_back(std::move(form));
+}
 
-bool TApplication::IsMinimized() const { return IsIconic(window_.Get()) != FALSE; }
+bool TApplication::IsMinimized() const {
+    return IsIconic(window_.Get()) != FALSE;
+}
 
 void TApplication::Minimize() {
-    if (IsMinimized()) return;
+    if (IsMinimized())
+        return;
     // The application's windows go with it; restore brings back the ones that were showing.
     hiddenByMinimize_.clear();
     for (const auto& form : forms_) {
@@ -81,23 +94,27 @@ void TApplication::Minimize() {
 }
 
 void TApplication::Restore() {
-    if (!IsMinimized()) return;
+    if (!IsMinimized())
+        return;
     ShowWindow(window_.Get(), SW_RESTORE);
     if (mainForm_ && std::find(hiddenByMinimize_.begin(), hiddenByMinimize_.end(),
                                mainForm_->Handle()) == hiddenByMinimize_.end()) {
         hiddenByMinimize_.push_back(mainForm_->Handle());
     }
     for (HWND h : hiddenByMinimize_) {
-        if (IsWindow(h)) ShowWindow(h, SW_SHOW);
+        if (IsWindow(h))
+            ShowWindow(h, SW_SHOW);
     }
     hiddenByMinimize_.clear();
-    if (mainForm_) SetActiveWindow(mainForm_->Handle());
+    if (mainForm_)
+        SetActiveWindow(mainForm_->Handle());
 }
 
 HWND TApplication::ActiveFormWindow() const {
     HWND active = GetActiveWindow();
     for (const auto& form : forms_) {
-        if (form->Handle() == active) return active;
+        if (form->Handle() == active)
+            return active;
     }
     return nullptr;
 }
@@ -115,14 +132,17 @@ void TApplication::HandleException(void* sender) {
 
 bool TApplication::ProcessMessage() {
     MSG msg{};
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         return true;
     }
-    if (SwallowReleaseOfModalKey(msg)) return true;
+    if (SwallowReleaseOfModalKey(msg))
+        return true;
     for (const auto& form : forms_) {
-        if (form->Handle() && form->PreTranslate(msg)) return true;
+        if (form->Handle() && form->PreTranslate(msg))
+            return true;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
@@ -133,7 +153,8 @@ bool TApplication::ProcessMessage() {
 // still to come, even when that release already waits in the queue.
 void TApplication::IgnoreReleasesOfKeysDown() {
     for (int key = 1; key < 256; ++key) {
-        if (GetKeyState(key) < 0) keysHeldFromModal_.insert(static_cast<WPARAM>(key));
+        if (GetKeyState(key) < 0)
+            keysHeldFromModal_.insert(static_cast<WPARAM>(key));
     }
 }
 
@@ -141,7 +162,8 @@ void TApplication::IgnoreReleasesOfKeysDown() {
 // release belongs to the box, not to the field that has the focus again. Without this, a field
 // whose text does not convert would raise its error again at once, for every key that closes it.
 bool TApplication::SwallowReleaseOfModalKey(const MSG& msg) {
-    if (keysHeldFromModal_.empty()) return false;
+    if (keysHeldFromModal_.empty())
+        return false;
     switch (msg.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
@@ -156,7 +178,8 @@ bool TApplication::SwallowReleaseOfModalKey(const MSG& msg) {
 }
 
 void TApplication::Idle() {
-    if (!terminated_) WaitMessage();
+    if (!terminated_)
+        WaitMessage();
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -165,7 +188,8 @@ LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LP
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!app || !app->window_) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!app || !app->window_)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
     try {
         return app->WndProc(msg, wParam, lParam);
     } catch (...) {
@@ -178,7 +202,8 @@ LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The hooks see the message first; a copy of the list, as a hook may add or remove hooks.
     TMessage message{msg, wParam, static_cast<std::intptr_t>(lParam), 0};
     const TWindowHookList hooks = hooks_;
-    if (hooks.Offer(message)) return static_cast<LRESULT>(message.Result);
+    if (hooks.Offer(message))
+        return static_cast<LRESULT>(message.Result);
     switch (msg) {
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {
@@ -189,14 +214,16 @@ LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                     Restore();
                     return 0;
                 case SC_CLOSE:
-                    if (mainForm_) mainForm_->Close();
+                    if (mainForm_)
+                        mainForm_->Close();
                     return 0;
                 default:
                     break;
             }
             break;
         case WM_CLOSE:
-            if (mainForm_) mainForm_->Close();
+            if (mainForm_)
+                mainForm_->Close();
             return 0;
         case WM_SETTINGCHANGE:
             if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0) {

@@ -20,7 +20,7 @@ class TControl;
 class TForm;
 
 class TApplication {
-public:
+  public:
     TApplication();
     ~TApplication();
     TApplication(const TApplication&) = delete;
@@ -81,7 +81,7 @@ public:
     // The window that has the focus among the application's windows, or null.
     HWND ActiveFormWindow() const;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     void AdoptForm(std::unique_ptr<TForm> form);

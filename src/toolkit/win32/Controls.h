@@ -14,6 +14,11 @@
 class TForm;
 class TControl;
 
+// The toolkit's own window classes.
+inline constexpr const char* kPanelClass = "TPanel";
+inline constexpr const char* kLabelClass = "TLabel";
+inline constexpr const char* kImageClass = "TImage";
+
 // Key-down: set key to 0 to refuse the key (it then neither types nor edits); set typedChar to
 // replace the character the key types.
 struct KeyDownArgs {
@@ -27,7 +32,7 @@ using TKeyPressHandler = std::function<void(TControl& sender, char& key)>;
 using TKeyUpHandler = std::function<void(TControl& sender, TKey key)>;
 
 class TControl {
-public:
+  public:
     TControl(TForm& form, const ControlDesc& desc, Bounds bounds);
     virtual ~TControl();
     TControl(const TControl&) = delete;
@@ -71,7 +76,7 @@ public:
     // Messages a child sends its parent (WM_COMMAND, WM_NOTIFY), handed back to the child.
     virtual bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-protected:
+  protected:
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -90,7 +95,7 @@ protected:
 
     Bounds initialBounds_;
 
-private:
+  private:
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -107,52 +112,52 @@ private:
 void RegisterToolkitClasses(HINSTANCE instance);
 
 class TPanel : public TControl {
-public:
+  public:
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void Paint(HDC dc);
     bool pressed_ = false;
 };
 
 class TLabel : public TControl {
-public:
+  public:
     TLabel(TForm& form, const ControlDesc& desc, Bounds bounds, COLORREF color);
     void CreateWnd(HWND parent) override;
     // Sizes the label to its text in its font.
     void AutoSize();
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     COLORREF color_;
 };
 
 class TEdit : public TControl {
-public:
+  public:
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TMemo : public TControl {
-public:
+  public:
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TButton : public TControl {
-public:
+  public:
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -160,18 +165,18 @@ public:
     char Mnemonic() const;
     void Click();
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TImage : public TControl {
-public:
+  public:
     TImage(TForm& form, const ControlDesc& desc, Bounds bounds);
     void CreateWnd(HWND parent) override;
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     UniqueBitmap bitmap_;
 };

@@ -15,7 +15,8 @@ constexpr double kMillisecondsPerDay = 86400000.0;
 SYSTEMTIME ToSystemTime(std::int64_t day, double timeOfDay) {
     const CalendarDay c = DecodeDate(static_cast<TDateTime>(day));
     auto ms = static_cast<long long>(std::llround(timeOfDay * kMillisecondsPerDay));
-    if (ms >= 86400000LL) ms = 86399999LL;
+    if (ms >= 86400000LL)
+        ms = 86399999LL;
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(c.year);
     st.wMonth = static_cast<WORD>(c.month);
@@ -35,8 +36,8 @@ TDatePicker::TDatePicker(TForm& form, const ControlDesc& desc, Bounds bounds, TD
 
 void TDatePicker::CreateWnd(HWND parent) {
     CreateSystemClass(DATETIMEPICK_CLASSA,
-                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | DTS_SHORTDATEFORMAT,
-                      0, parent, "");
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | DTS_SHORTDATEFORMAT, 0,
+                      parent, "");
     SYSTEMTIME range[2] = {ToSystemTime(kFirstPickerDay, 0.0), ToSystemTime(kLastPickerDay, 0.0)};
     SendMessageA(Handle(), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
     const double day = std::trunc(initial_);
@@ -47,9 +48,8 @@ TDateTime TDatePicker::Value() const {
     SYSTEMTIME st{};
     SendMessageA(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
     const TDateTime day = EncodeDate(st.wYear, st.wMonth, st.wDay);
-    const double time =
-        ((st.wHour * 60.0 + st.wMinute) * 60.0 + st.wSecond) / 86400.0 + st.wMilliseconds /
-                                                                              kMillisecondsPerDay;
+    const double time = ((st.wHour * 60.0 + st.wMinute) * 60.0 + st.wSecond) / 86400.0 +
+                        st.wMilliseconds / kMillisecondsPerDay;
     return day >= 0 ? day + time : day - time;
 }
 
@@ -71,7 +71,8 @@ void TDatePicker::WriteValue(std::int64_t day, double timeOfDay) {
 bool TDatePicker::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == DTN_DATETIMECHANGE) {
         // Only the user's changes are reported: the control sends none for DTM_SETSYSTEMTIME.
-        if (OnChange) OnChange(*this);
+        if (OnChange)
+            OnChange(*this);
         result = 0;
         return true;
     }

@@ -7,7 +7,7 @@
 #include "toolkit/win32/Controls.h"
 
 class TDatePicker : public TControl {
-public:
+  public:
     TDatePicker(TForm& form, const ControlDesc& desc, Bounds bounds, TDateTime initial);
     void CreateWnd(HWND parent) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -19,10 +19,10 @@ public:
     // ECommonCalendarError and the old value stays.
     void SetDay(std::int64_t pcDaySerial);
 
-protected:
+  protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void WriteValue(std::int64_t day, double timeOfDay);
     TDateTime initial_;
 };

@@ -47,7 +47,8 @@ int TextHeight(HFONT font) {
 // Which of the key-holding controls is (or contains) this window.
 TControl* OwningControl(HWND window) {
     for (HWND h = window; h; h = GetParent(h)) {
-        if (TControl* c = TControl::FromHandle(h)) return c;
+        if (TControl* c = TControl::FromHandle(h))
+            return c;
     }
     return nullptr;
 }
@@ -88,7 +89,8 @@ void TForm::CreateWnd(HWND owner) {
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = className.c_str();
-        if (!RegisterClassExA(&wc)) throw Exception("Cannot register the window class");
+        if (!RegisterClassExA(&wc))
+            throw Exception("Cannot register the window class");
     }
     CreateOwnClass(className.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
                    owner, std::string(formDesc_.caption));
@@ -123,15 +125,18 @@ void TForm::Load() {
         SetWindowPos(control->Handle(), HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    for (const auto& control : controls_) BindEvents(*control);
-    if (!formDesc_.onCreate.empty()) Handler(formDesc_.onCreate);
+    for (const auto& control : controls_)
+        BindEvents(*control);
+    if (!formDesc_.onCreate.empty())
+        Handler(formDesc_.onCreate);
 }
 
 HFONT TForm::MakeFont(const FontDesc& font) {
     const bool isWindowFont = &font == &formDesc_.font;
-    if (font.parentFont && !isWindowFont) return Font();
-    const int height = isWindowFont ? windowFontHeight_
-                                    : MulDivRound(font.height, scaleNum_, scaleDen_);
+    if (font.parentFont && !isWindowFont)
+        return Font();
+    const int height =
+        isWindowFont ? windowFontHeight_ : MulDivRound(font.height, scaleNum_, scaleDen_);
     fonts_.push_back(CreateFontOf(height, font.bold, font.ansiCharset));
     return fonts_.back().Get();
 }
@@ -168,7 +173,8 @@ void TForm::CreateControl(const ControlDesc& desc) {
     HWND parent = desc.parent.empty() ? Handle() : Control(desc.parent).Handle();
     control->CreateWnd(parent);
     control->SetFont(MakeFont(desc.font));
-    if (auto* label = dynamic_cast<TLabel*>(control.get())) label->AutoSize();
+    if (auto* label = dynamic_cast<TLabel*>(control.get()))
+        label->AutoSize();
     controls_.push_back(std::move(control));
 }
 
@@ -192,7 +198,8 @@ const TBoundHandler& TForm::Handler(std::string_view name) const {
 void TForm::BindEvents(TControl& control) {
     const EventBindings& e = control.Desc().events;
     auto bind = [&](std::string_view name, auto& slot) {
-        if (name.empty()) return;
+        if (name.empty())
+            return;
         using Slot = std::remove_reference_t<decltype(slot)>;
         const auto* handler = std::get_if<Slot>(&Handler(name));
         if (!handler) {
@@ -208,7 +215,8 @@ void TForm::BindEvents(TControl& control) {
 }
 
 void TForm::DoCreate() {
-    if (formDesc_.onCreate.empty()) return;
+    if (formDesc_.onCreate.empty())
+        return;
     try {
         std::get<TNotifyHandler>(Handler(formDesc_.onCreate))(*this);
     } catch (...) {
@@ -218,7 +226,8 @@ void TForm::DoCreate() {
 
 TControl& TForm::Control(std::string_view name) const {
     for (const auto& c : controls_) {
-        if (c->Name() == name) return *c;
+        if (c->Name() == name)
+            return *c;
     }
     throw Exception("No control " + std::string(name));
 }
@@ -246,14 +255,13 @@ bool TForm::Available(std::string_view name) const {
 }
 
 void TForm::FocusNext(bool forward) {
-    const auto sequence = TabSequence(formDesc_, [this](std::string_view n) {
-        return Available(n);
-    });
-    if (sequence.empty()) return;
+    const auto sequence =
+        TabSequence(formDesc_, [this](std::string_view n) { return Available(n); });
+    if (sequence.empty())
+        return;
     const TControl* current = OwningControl(GetFocus());
-    auto it = std::find_if(sequence.begin(), sequence.end(), [&](std::string_view n) {
-        return current && current->Name() == n;
-    });
+    auto it = std::find_if(sequence.begin(), sequence.end(),
+                           [&](std::string_view n) { return current && current->Name() == n; });
     size_t index = 0;
     if (it == sequence.end()) {
         index = forward ? 0 : sequence.size() - 1;
@@ -263,11 +271,13 @@ void TForm::FocusNext(bool forward) {
     }
     TControl& next = Control(sequence[index]);
     SetFocus(next.Handle());
-    if (next.Desc().kind == ControlKind::Edit) SendMessageA(next.Handle(), EM_SETSEL, 0, -1);
+    if (next.Desc().kind == ControlKind::Edit)
+        SendMessageA(next.Handle(), EM_SETSEL, 0, -1);
 }
 
 void TForm::FocusChanged(TControl* control) {
-    if (control != this) lastFocus_ = control->Handle();
+    if (control != this)
+        lastFocus_ = control->Handle();
 }
 
 bool TForm::ClickMnemonic(char letter) {
@@ -282,7 +292,8 @@ bool TForm::ClickMnemonic(char letter) {
 }
 
 bool TForm::PreTranslate(MSG& msg) {
-    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd)) return false;
+    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
+        return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0;
     switch (msg.message) {
         case WM_KEYDOWN:
@@ -295,8 +306,10 @@ bool TForm::PreTranslate(MSG& msg) {
             if (control && control->OnKeyDown) {
                 KeyDownArgs args{static_cast<TKey>(msg.wParam)};
                 control->OnKeyDown(*control, args);
-                if (args.key == 0) return true;
-                if (args.typedChar) control->ReplaceNextChar(args.typedChar);
+                if (args.key == 0)
+                    return true;
+                if (args.typedChar)
+                    control->ReplaceNextChar(args.typedChar);
             }
             return false;
         }

@@ -18,11 +18,12 @@
 class TApplication;
 
 // A handler that the layout can bind by name.
-using TBoundHandler = std::variant<TNotifyHandler, TKeyDownHandler, TKeyPressHandler, TKeyUpHandler>;
+using TBoundHandler =
+    std::variant<TNotifyHandler, TKeyDownHandler, TKeyPressHandler, TKeyUpHandler>;
 
 // A form is also the owner of the non-visual components of its layout.
 class TForm : public TControl, public TComponent {
-public:
+  public:
     TForm(TApplication& application, const FormDesc& desc);
     ~TForm() override;
 
@@ -48,7 +49,7 @@ public:
     // Asks the window to close; the main window's close ends the program.
     void Close();
 
-protected:
+  protected:
     // Builds the window and its controls from the layout and binds their events. Construction of
     // a derived form calls it once its handlers are registered.
     void Load();
@@ -60,7 +61,7 @@ protected:
 
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     static ControlDesc FormControlDesc(const FormDesc& desc);
     void CreateControl(const ControlDesc& desc);
     void BindEvents(TControl& control);

@@ -7,7 +7,7 @@
 
 template <typename Handle, typename Deleter>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle h) : handle_(h) {}
     ~UniqueHandle() { Reset(); }
@@ -25,11 +25,12 @@ public:
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset(Handle h = nullptr) {
-        if (handle_) Deleter{}(handle_);
+        if (handle_)
+            Deleter{}(handle_);
         handle_ = h;
     }
 
-private:
+  private:
     Handle handle_ = nullptr;
 };
 
@@ -51,27 +52,27 @@ using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
 
 // A device context obtained with GetDC, released on scope exit.
 class WindowDC {
-public:
+  public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDC() { ReleaseDC(window_, dc_); }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HWND window_;  // not owned
     HDC dc_;
 };
 
 // Selects a GDI object into a DC for the scope.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~SelectedObject() { SelectObject(dc_, previous_); }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

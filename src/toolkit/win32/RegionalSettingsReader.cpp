@@ -12,7 +12,8 @@ namespace {
 std::string LocaleText(LCTYPE type, const std::string& fallback) {
     char buffer[256] = {};
     const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
-    if (length <= 1) return fallback;
+    if (length <= 1)
+        return fallback;
     return std::string(buffer, static_cast<size_t>(length - 1));
 }
 
@@ -27,8 +28,8 @@ void ReadRegionalSettings() {
     s.dateSeparator = separator.empty() ? '/' : separator[0];
     for (int i = 0; i < 12; ++i) {
         const auto m = static_cast<size_t>(i);
-        s.shortMonthNames[m] = LocaleText(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + i),
-                                          s.shortMonthNames[m]);
+        s.shortMonthNames[m] =
+            LocaleText(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + i), s.shortMonthNames[m]);
         s.longMonthNames[m] =
             LocaleText(static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + i), s.longMonthNames[m]);
     }
@@ -37,7 +38,8 @@ void ReadRegionalSettings() {
         const auto d = static_cast<size_t>((i + 1) % 7);
         s.shortDayNames[d] =
             LocaleText(static_cast<LCTYPE>(LOCALE_SABBREVDAYNAME1 + i), s.shortDayNames[d]);
-        s.longDayNames[d] = LocaleText(static_cast<LCTYPE>(LOCALE_SDAYNAME1 + i), s.longDayNames[d]);
+        s.longDayNames[d] =
+            LocaleText(static_cast<LCTYPE>(LOCALE_SDAYNAME1 + i), s.longDayNames[d]);
     }
     SetRegionalSettings(std::move(s));
 }

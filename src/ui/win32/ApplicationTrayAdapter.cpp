@@ -5,7 +5,9 @@
 ApplicationTrayAdapter::ApplicationTrayAdapter(TApplication& application)
     : application_(application), icon_(Win32Icon::LoadMainIcon(GetModuleHandleA(nullptr))) {}
 
-THandleValue ApplicationTrayAdapter::Handle() const { return ToHandleValue(application_.Handle()); }
+THandleValue ApplicationTrayAdapter::Handle() const {
+    return ToHandleValue(application_.Handle());
+}
 
 THandleValue ApplicationTrayAdapter::ActiveFormHandle() const {
     return ToHandleValue(application_.ActiveFormWindow());

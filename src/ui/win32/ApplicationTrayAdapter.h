@@ -6,7 +6,7 @@
 #include "trayicon/win32/Win32Icon.h"
 
 class ApplicationTrayAdapter : public TrayApplication {
-public:
+  public:
     explicit ApplicationTrayAdapter(TApplication& application);
 
     const TIcon& Icon() const override { return icon_; }
@@ -14,12 +14,10 @@ public:
     void Minimize() override { application_.Minimize(); }
     void Restore() override { application_.Restore(); }
     void HookMainWindow(const TWindowHook& hook) override { application_.HookMainWindow(hook); }
-    void UnhookMainWindow(const TWindowHook& hook) override {
-        application_.UnhookMainWindow(hook);
-    }
+    void UnhookMainWindow(const TWindowHook& hook) override { application_.UnhookMainWindow(hook); }
     THandleValue ActiveFormHandle() const override;
 
-private:
+  private:
     TApplication& application_;  // outlives the adapter
     Win32Icon icon_;
 };

@@ -3,8 +3,8 @@
 #include "app/win32/ErrorDisplay.h"
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/DatePicker.h"
-#include "ui/ArrangeWindow.h"
 #include "trayicon/win32/Win32TrayServices.h"
+#include "ui/ArrangeWindow.h"
 #include "ui/Form1Layout.h"
 
 TForm1* Form1 = nullptr;
@@ -25,7 +25,9 @@ TForm1::TForm1(TApplication& application, TForm1*& self)
 }
 
 // The notification icon goes first, while the services it uses are still there.
-TForm1::~TForm1() { DestroyComponents(); }
+TForm1::~TForm1() {
+    DestroyComponents();
+}
 
 void TForm1::BindHandlers() {
     using F = TForm1;
@@ -105,39 +107,89 @@ void TForm1::ArrangeWindow() {
 
 // ---- Calendar conversions -------------------------------------------------------------------
 
-void TForm1::CalendarChange(TControl&) { datePanel_.CalendarChange(); }
-void TForm1::CalendarKeyPress(TControl&, char& key) { datePanel_.CalendarKeyPress(key); }
-void TForm1::PickDateKeyUp(TControl&, TKey) { datePanel_.PickDateKeyUp(); }
-void TForm1::SysDateKeyUp(TControl&, TKey) { datePanel_.SysDateKeyUp(); }
-void TForm1::DiffClick(TControl&) { datePanel_.DiffClick(); }
+void TForm1::CalendarChange(TControl&) {
+    datePanel_.CalendarChange();
+}
+void TForm1::CalendarKeyPress(TControl&, char& key) {
+    datePanel_.CalendarKeyPress(key);
+}
+void TForm1::PickDateKeyUp(TControl&, TKey) {
+    datePanel_.PickDateKeyUp();
+}
+void TForm1::SysDateKeyUp(TControl&, TKey) {
+    datePanel_.SysDateKeyUp();
+}
+void TForm1::DiffClick(TControl&) {
+    datePanel_.DiffClick();
+}
 
-std::string TForm1::ReadPickDate() { return Control("PickDate").Text(); }
-void TForm1::WritePickDate(const std::string& text) { Control("PickDate").SetText(text); }
-std::string TForm1::ReadSysDate() { return Control("SysDate").Text(); }
-void TForm1::WriteSysDate(const std::string& text) { Control("SysDate").SetText(text); }
-void TForm1::WriteDiffCaption(const std::string& text) { Control("Diff").SetText(text); }
-TDateTime TForm1::ReadPickerValue() { return ControlAs<TDatePicker>("Calendar").Value(); }
+std::string TForm1::ReadPickDate() {
+    return Control("PickDate").Text();
+}
+void TForm1::WritePickDate(const std::string& text) {
+    Control("PickDate").SetText(text);
+}
+std::string TForm1::ReadSysDate() {
+    return Control("SysDate").Text();
+}
+void TForm1::WriteSysDate(const std::string& text) {
+    Control("SysDate").SetText(text);
+}
+void TForm1::WriteDiffCaption(const std::string& text) {
+    Control("Diff").SetText(text);
+}
+TDateTime TForm1::ReadPickerValue() {
+    return ControlAs<TDatePicker>("Calendar").Value();
+}
 void TForm1::WritePickerDay(std::int32_t daySerial) {
     ControlAs<TDatePicker>("Calendar").SetDay(daySerial);
 }
 
 // ---- Time conversions -----------------------------------------------------------------------
 
-void TForm1::PTimeKeyPress(TControl&, char& key) { timePanel_.PTimeKeyPress(key); }
-void TForm1::HrKeyPress(TControl&, char& key) { timePanel_.HrKeyPress(key); }
-void TForm1::MinKeyPress(TControl&, char& key) { timePanel_.MinKeyPress(key); }
-void TForm1::SecKeyPress(TControl&, char& key) { timePanel_.SecKeyPress(key); }
-void TForm1::PTimeKeyUp(TControl&, TKey) { timePanel_.PTimeKeyUp(); }
-void TForm1::HrKeyUp(TControl&, TKey) { timePanel_.HrKeyUp(); }
+void TForm1::PTimeKeyPress(TControl&, char& key) {
+    timePanel_.PTimeKeyPress(key);
+}
+void TForm1::HrKeyPress(TControl&, char& key) {
+    timePanel_.HrKeyPress(key);
+}
+void TForm1::MinKeyPress(TControl&, char& key) {
+    timePanel_.MinKeyPress(key);
+}
+void TForm1::SecKeyPress(TControl&, char& key) {
+    timePanel_.SecKeyPress(key);
+}
+void TForm1::PTimeKeyUp(TControl&, TKey) {
+    timePanel_.PTimeKeyUp();
+}
+void TForm1::HrKeyUp(TControl&, TKey) {
+    timePanel_.HrKeyUp();
+}
 
-std::string TForm1::GetPTimeText() const { return Control("PTime").Text(); }
-void TForm1::SetPTimeText(const std::string& text) { Control("PTime").SetText(text); }
-std::string TForm1::GetHrText() const { return Control("Hr").Text(); }
-void TForm1::SetHrText(const std::string& text) { Control("Hr").SetText(text); }
-std::string TForm1::GetMinText() const { return Control("Min").Text(); }
-void TForm1::SetMinText(const std::string& text) { Control("Min").SetText(text); }
-std::string TForm1::GetSecText() const { return Control("Sec").Text(); }
-void TForm1::SetSecText(const std::string& text) { Control("Sec").SetText(text); }
+std::string TForm1::GetPTimeText() const {
+    return Control("PTime").Text();
+}
+void TForm1::SetPTimeText(const std::string& text) {
+    Control("PTime").SetText(text);
+}
+std::string TForm1::GetHrText() const {
+    return Control("Hr").Text();
+}
+void TForm1::SetHrText(const std::string& text) {
+    Control("Hr").SetText(text);
+}
+std::string TForm1::GetMinText() const {
+    return Control("Min").Text();
+}
+void TForm1::SetMinText(const std::string& text) {
+    Control("Min").SetText(text);
+}
+std::string TForm1::GetSecText() const {
+    return Control("Sec").Text();
+}
+void TForm1::SetSecText(const std::string& text) {
+    Control("Sec").SetText(text);
+}
 
 // ---- Character conversions ------------------------------------------------------------------
 
@@ -173,12 +225,17 @@ void TForm1::WriteCharPanel(const CharPanelResult& result) {
 void TForm1::editAsciiKeyDown(TControl&, KeyDownArgs&) {
     WriteCharPanel(AsciiKeyDown(ReadCharPanel()));
 }
-void TForm1::editAsciiKeyUp(TControl&, TKey) { WriteCharPanel(FromAscii(ReadCharPanel())); }
+void TForm1::editAsciiKeyUp(TControl&, TKey) {
+    WriteCharPanel(FromAscii(ReadCharPanel()));
+}
 
 void TForm1::editDecKeyPress(TControl&, char& key) {
-    if (FilterDecKey(key).kind == KeyVerdictKind::kvRefuse) key = '\0';
+    if (FilterDecKey(key).kind == KeyVerdictKind::kvRefuse)
+        key = '\0';
 }
-void TForm1::editDecKeyUp(TControl&, TKey) { WriteCharPanel(FromDec(ReadCharPanel())); }
+void TForm1::editDecKeyUp(TControl&, TKey) {
+    WriteCharPanel(FromDec(ReadCharPanel()));
+}
 
 void TForm1::editHexKeyDown(TControl&, KeyDownArgs& args) {
     const KeyVerdict verdict = FilterHexKey(args.key, CharField(CharField::cfHex).Text());
@@ -188,7 +245,9 @@ void TForm1::editHexKeyDown(TControl&, KeyDownArgs& args) {
         args.typedChar = verdict.replacement;
     }
 }
-void TForm1::editHexKeyUp(TControl&, TKey) { WriteCharPanel(FromHex(ReadCharPanel())); }
+void TForm1::editHexKeyUp(TControl&, TKey) {
+    WriteCharPanel(FromHex(ReadCharPanel()));
+}
 
 void TForm1::editControlKeyPress(TControl&, char& key) {
     const CharKeyResult result = FilterControlKey(key, ReadCharPanel());
@@ -199,11 +258,15 @@ void TForm1::editControlKeyPress(TControl&, char& key) {
         key = result.verdict.replacement;
     }
 }
-void TForm1::editControlKeyUp(TControl&, TKey) { WriteCharPanel(FromControl(ReadCharPanel())); }
+void TForm1::editControlKeyUp(TControl&, TKey) {
+    WriteCharPanel(FromControl(ReadCharPanel()));
+}
 
 // ---- About and Exit -------------------------------------------------------------------------
 
-void TForm1::Button1Click(TControl&) { Close(); }
+void TForm1::Button1Click(TControl&) {
+    Close();
+}
 
 void TForm1::Button2Click(TControl&) {
     Control("pnlAbout").SetVisible(true);

@@ -15,7 +15,7 @@
 class Win32TrayServices;
 
 class TForm1 : public TForm, private DatePanelView, private TimePanelView {
-public:
+  public:
     // Assigns `self` first, so the creation handler can reach the window through it.
     TForm1(TApplication& application, TForm1*& self);
     ~TForm1() override;
@@ -53,10 +53,10 @@ public:
     void Button2Click(TControl& sender);
     void Button3Click(TControl& sender);
 
-protected:
+  protected:
     void CreateComponent(const ControlDesc& desc) override;
 
-private:
+  private:
     void BindHandlers();
 
     // DatePanelView

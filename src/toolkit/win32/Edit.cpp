@@ -1,0 +1,29 @@
+#include "toolkit/win32/Controls.h"
+
+// Single-line and multi-line edits, with the toolkit's key events.
+void TEdit::CreateWnd(HWND parent) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_AUTOHSCROLL;
+    if (Desc().tabStop)
+        style |= WS_TABSTOP;
+    if (!Desc().enabled)
+        style |= WS_DISABLED;
+    CreateSystemClass("Edit", style, WS_EX_CLIENTEDGE, parent, std::string(Desc().text));
+}
+
+LRESULT TEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return KeyboardProc(msg, wParam, lParam);
+}
+
+void TMemo::CreateWnd(HWND parent) {
+    // Word wrap, no scroll bars; Enter does not start a new line (no ES_WANTRETURN).
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | ES_MULTILINE |
+                        ES_AUTOVSCROLL | ES_LEFT;
+    CreateSystemClass("Edit", style, WS_EX_CLIENTEDGE, parent, std::string(Desc().text));
+}
+
+LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Enter does not start a new line: the edit itself would insert one outside a dialog.
+    if (msg == WM_CHAR && wParam == '\r')
+        return 0;
+    return KeyboardProc(msg, wParam, lParam);
+}

@@ -1,0 +1,48 @@
+#include "toolkit/win32/Controls.h"
+
+// A label: text in its own font and colour on the panel's background.
+TLabel::TLabel(TForm& form, const ControlDesc& desc, Bounds bounds, COLORREF color)
+    : TControl(form, desc, bounds), color_(color) {}
+
+void TLabel::CreateWnd(HWND parent) {
+    CreateOwnClass(kLabelClass, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent,
+                   std::string(Desc().text));
+}
+
+void TLabel::AutoSize() {
+    WindowDC dc(Handle());
+    SelectedObject font(dc.Get(), Font());
+    const std::string text = Text();
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
+    Bounds b = BoundsRect();
+    b.width = r.right - r.left;
+    b.height = r.bottom - r.top;
+    SetBounds(b);
+}
+
+LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            // Labels lie on button-face panels: drawing that colour is how they look see-through.
+            FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+            SelectedObject font(dc, Font());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, color_);
+            const std::string text = Text();
+            DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        default:
+            return TControl::WndProc(msg, wParam, lParam);
+    }
+}
