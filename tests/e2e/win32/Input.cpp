@@ -89,6 +89,21 @@ void TypeText(const std::string& text) {
     }
 }
 
+void PressChord(WORD modifier, WORD key) {
+    Send({KeyInput(modifier, false), KeyInput(key, false), KeyInput(key, true),
+          KeyInput(modifier, true)});
+}
+
+void TypeCharacter(wchar_t character) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wScan = static_cast<WORD>(character);
+    down.ki.dwFlags = KEYEVENTF_UNICODE;
+    INPUT up = down;
+    up.ki.dwFlags |= KEYEVENTF_KEYUP;
+    Send({down, up});
+}
+
 void ClickCentre(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);

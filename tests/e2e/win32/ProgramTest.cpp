@@ -44,7 +44,9 @@ void ProgramTest::TearDown() {
     for (HWND box : VisibleErrorBoxes(program_->Pid())) {
         ADD_FAILURE() << "an error box was left open: \"" << ErrorBoxMessage(box) << "\"";
     }
-    EXPECT_TRUE(program_->Running()) << "the program ended during the scenario";
+    if (!endExpected_) {
+        EXPECT_TRUE(program_->Running()) << "the program ended during the scenario";
+    }
     program_.reset();
 }
 
@@ -121,6 +123,17 @@ void ProgramTest::ExpectNoErrorBox() {
     const auto boxes = VisibleErrorBoxes(program_->Pid());
     EXPECT_TRUE(boxes.empty()) << "unexpected error box: \""
                                << (boxes.empty() ? "" : ErrorBoxMessage(boxes.front())) << "\"";
+}
+
+std::optional<DWORD> ProgramTest::WaitForExit() {
+    endExpected_ = true;
+    if (WaitForSingleObject(program_->Process(), static_cast<DWORD>(kLongWait.count())) !=
+        WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(program_->Process(), &code);
+    return code;
 }
 
 void ProgramTest::SaveScreenshot(const std::string& suffix) {

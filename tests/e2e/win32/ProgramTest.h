@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "win32/Program.h"
@@ -41,11 +42,16 @@ class ProgramTest : public ::testing::Test {
     void ExpectErrorAndDismiss(const std::string& message);
     void ExpectNoErrorBox();
 
+    // Waits for the program to end and gives its exit code; nothing if it still runs. A
+    // scenario that ends the program calls this, so the end is not taken for a crash.
+    std::optional<DWORD> WaitForExit();
+
     // Saves the program's visible windows to the artefact folder as <test>-<suffix>.bmp.
     void SaveScreenshot(const std::string& suffix);
 
   private:
     std::unique_ptr<Program> program_;
+    bool endExpected_ = false;
 };
 
 }  // namespace e2e

@@ -50,6 +50,21 @@ Pixels ReadBitmap(HDC dc, HBITMAP bitmap, LONG width, LONG height) {
     return pixels;
 }
 
+// The icon drawn at `width` by `height` on a background of one colour.
+Pixels DrawnIcon(HICON icon, LONG width, LONG height, COLORREF background) {
+    ScreenDc screen;
+    UniqueDc memory(CreateCompatibleDC(screen.get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+    HBRUSH brush = CreateSolidBrush(background);
+    RECT all{0, 0, width, height};
+    FillRect(memory.get(), &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(memory.get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    SelectObject(memory.get(), old);
+    return ReadBitmap(memory.get(), bitmap.get(), width, height);
+}
+
 }  // namespace
 
 Pixels CaptureScreen(const RECT& area) {
@@ -133,6 +148,26 @@ bool ScreenShowsIcon(const RECT& area, HICON icon) {
     }
     // Allow a few pixels for smoothing differences at the edge.
     return same * 100 >= shown.data.size() * 97;
+}
+
+bool ScreenShowsIconOnAnyBackground(const RECT& area, HICON icon) {
+    const Pixels shown = CaptureScreen(area);
+    if (shown.data.empty()) {
+        return false;
+    }
+    // A pixel that comes out the same on black and on white is one of the icon's own.
+    const Pixels onBlack = DrawnIcon(icon, shown.width, shown.height, RGB(0, 0, 0));
+    const Pixels onWhite = DrawnIcon(icon, shown.width, shown.height, RGB(255, 255, 255));
+    size_t opaque = 0;
+    size_t same = 0;
+    for (size_t i = 0; i < shown.data.size(); ++i) {
+        if (onBlack.data[i] == onWhite.data[i]) {
+            ++opaque;
+            same += shown.data[i] == onBlack.data[i] ? 1U : 0U;
+        }
+    }
+    // Most of the area must be the icon's own, and a few pixels may differ by smoothing.
+    return opaque * 2 >= shown.data.size() && same * 100 >= opaque * 97;
 }
 
 }  // namespace e2e

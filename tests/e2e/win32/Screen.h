@@ -20,5 +20,8 @@ Pixels CaptureScreen(const RECT& area);
 bool SaveBitmap(const Pixels& pixels, const std::string& path);
 // Whether `area` of the screen shows `icon` as DrawIconEx draws it on the area's own background.
 bool ScreenShowsIcon(const RECT& area, HICON icon);
+// Whether `area` of the screen shows the opaque pixels of `icon` drawn at the area's size,
+// whatever shows through its transparent ones.
+bool ScreenShowsIconOnAnyBackground(const RECT& area, HICON icon);
 
 }  // namespace e2e

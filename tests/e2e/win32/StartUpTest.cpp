@@ -6,6 +6,7 @@
 
 #include "ui/ControlIds.h"
 #include "win32/Calendar.h"
+#include "win32/ForegroundKeeper.h"
 #include "win32/ProgramTest.h"
 #include "win32/Wait.h"
 #include "win32/WindowQuery.h"
@@ -44,31 +45,6 @@ TEST_F(StartedMaximised, OpensTheMainWindowMaximised) {
     EXPECT_TRUE(IsWindowVisible(program().Main()));
     EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
 }
-
-// A window of the driver's own that holds the foreground while the program starts, so that
-// "without activation" can be told apart from "nothing was active".
-class ForegroundKeeper {
-  public:
-    ForegroundKeeper() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "QcE2eForegroundKeeper";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, "e2e foreground keeper",
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 600, 200, 100, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
-        SetForegroundWindow(window_);
-        WaitUntil([&] { return GetForegroundWindow() == window_; });
-    }
-    ~ForegroundKeeper() { DestroyWindow(window_); }
-    ForegroundKeeper(const ForegroundKeeper&) = delete;
-    ForegroundKeeper& operator=(const ForegroundKeeper&) = delete;
-    HWND get() const { return window_; }
-
-  private:
-    HWND window_ = nullptr;
-};
 
 class StartedMinimised : public ProgramTest {
   protected:

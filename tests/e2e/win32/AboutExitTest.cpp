@@ -1,0 +1,98 @@
+// The About panel and the ways out of the program: About and Close switch the caption both ways
+// and leave the task-bar title alone; Exit and the close box end the program with result 0.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "ui/ControlIds.h"
+#include "win32/Input.h"
+#include "win32/ProgramTest.h"
+#include "win32/Tray.h"
+#include "win32/Wait.h"
+#include "win32/WindowQuery.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kTaskBarTitle = "Quorlin Conversion";
+
+bool Visible(HWND window) {
+    return IsWindowVisible(window) != FALSE;
+}
+
+using AboutPanel = ProgramTest;
+
+TEST_F(AboutPanel, AboutAndCloseSwitchTheCaptionBothWays) {
+    // A text in a conversion panel, which the About panel must leave alone.
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditDec, "65"));
+    ASSERT_TRUE(Shows(kIdEditAscii, "A"));
+    const HWND panel = Control(kIdPnlAbout);
+    ASSERT_NE(panel, nullptr);
+    ASSERT_FALSE(Visible(panel)) << "the About panel is shown at start";
+
+    ClickCentre(Control(kIdButton2));
+    EXPECT_TRUE(CaptionIs("About Zelvor"));
+    EXPECT_TRUE(WaitUntil([&] { return Visible(panel); })) << "About did not show the panel";
+    EXPECT_EQ(TextOf(program().Application()), kTaskBarTitle);
+    // It covers the buttons beneath.
+    RECT covered{};
+    const RECT panelRect = ScreenRectOf(panel);
+    const RECT exitRect = ScreenRectOf(Control(kIdButton1));
+    EXPECT_TRUE(IntersectRect(&covered, &panelRect, &exitRect) && EqualRect(&covered, &exitRect))
+        << "the About panel does not cover the Exit button";
+    SaveScreenshot("about");
+
+    ClickCentre(Control(kIdButton3));
+    EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
+    EXPECT_TRUE(WaitUntil([&] { return !Visible(panel); })) << "Close did not hide the panel";
+    EXPECT_EQ(TextOf(program().Application()), kTaskBarTitle);
+    EXPECT_TRUE(Shows(kIdEditAscii, "A"));
+    EXPECT_TRUE(Shows(kIdEditDec, "65"));
+    ExpectNoErrorBox();
+}
+
+// The ways to end the program, each from a fresh start.
+enum class Ending { ExitButton, CloseCommand, CloseMessage };
+
+struct EndingCase {
+    const char* name;
+    Ending ending;
+};
+
+void PrintTo(const EndingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ProgramEnd : public ProgramTest, public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(ProgramEnd, EndsWithResultZeroAndTakesTheIconAway) {
+    ASSERT_TRUE(WaitUntil([] { return NotificationIcons().size() == 1; }))
+        << "the icon is not in the notification area before the end";
+    const HWND main = program().Main();
+    switch (GetParam().ending) {
+        case Ending::ExitButton:
+            ClickCentre(Control(kIdButton1));
+            break;
+        case Ending::CloseCommand:  // the close box and the system menu's Close
+            PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+            break;
+        case Ending::CloseMessage:
+            PostMessageA(main, WM_CLOSE, 0, 0);
+            break;
+    }
+    const auto result = WaitForExit();
+    ASSERT_TRUE(result.has_value()) << "the program did not end";
+    EXPECT_EQ(*result, 0U);
+    EXPECT_TRUE(WaitUntil([] { return NotificationIcons().empty(); }))
+        << "an icon is left in the notification area";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ProgramEnd,
+                         ::testing::Values(EndingCase{"ExitButton", Ending::ExitButton},
+                                           EndingCase{"CloseBox", Ending::CloseCommand},
+                                           EndingCase{"CloseMessage", Ending::CloseMessage}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
+
+}  // namespace
+}  // namespace e2e

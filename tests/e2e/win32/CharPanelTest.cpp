@@ -1,0 +1,175 @@
+// The character panel: one code in five forms, converted at every key release, with the key
+// rules of each field acting before the key reaches it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/ControlIds.h"
+#include "win32/Clipboard.h"
+#include "win32/Input.h"
+#include "win32/ProgramTest.h"
+#include "win32/Wait.h"
+
+namespace e2e {
+namespace {
+
+// The five fields of the panel, as the user reads them.
+struct Fields {
+    std::string ascii;
+    std::string dec;
+    std::string hex;
+    std::string binary;
+    std::string ctrl;
+};
+
+class CharPanelTest : public ProgramTest {
+  protected:
+    ::testing::AssertionResult PanelShows(const Fields& expected) const {
+        const std::vector<std::pair<int, const std::string*>> fields = {
+            {kIdEditAscii, &expected.ascii},  {kIdEditDec, &expected.dec},
+            {kIdEditHex, &expected.hex},      {kIdEditBinary, &expected.binary},
+            {kIdEditControl, &expected.ctrl},
+        };
+        for (const auto& [id, text] : fields) {
+            auto shown = Shows(id, *text);
+            if (!shown) {
+                return shown;
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    // The selection of edit `id` as EM_GETSEL reports it: start and end.
+    std::pair<int, int> Selection(int id) const {
+        const auto packed = static_cast<DWORD>(SendMessageA(Control(id), EM_GETSEL, 0, 0));
+        return {LOWORD(packed), HIWORD(packed)};
+    }
+};
+
+const Fields kLetterA{"A", "65", "41", "100 0001", ""};
+const Fields kCode10{"", "10", "a", " 1010", "J"};
+const Fields kEmpty{"", "", "", "", ""};
+
+struct TypingCase {
+    const char* name;
+    int field;
+    const char* keys;
+    Fields after;
+};
+
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CharTyping : public CharPanelTest, public ::testing::WithParamInterface<TypingCase> {};
+
+TEST_P(CharTyping, FillsTheOtherFields) {
+    const TypingCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(Replace(c.field, c.keys));
+    EXPECT_TRUE(PanelShows(c.after));
+    ExpectNoErrorBox();
+}
+
+INSTANTIATE_TEST_SUITE_P(Panel, CharTyping,
+                         ::testing::Values(TypingCase{"LetterInAscii", kIdEditAscii, "A", kLetterA},
+                                           TypingCase{"CodeInDec", kIdEditDec, "65", kLetterA},
+                                           TypingCase{"CodeInHex", kIdEditHex, "41", kLetterA},
+                                           TypingCase{"LowerCaseLetterInCtrl", kIdEditControl, "j",
+                                                      kCode10},
+                                           // "g" counts 16 and is rewritten as "10" at once.
+                                           TypingCase{"BeyondTheHexDigitsInHex", kIdEditHex, "g",
+                                                      Fields{"", "16", "10", "1 0000", "P"}},
+                                           TypingCase{"BeyondOneByteInDec", kIdEditDec, "256",
+                                                      Fields{"", "256", "100", "1 0000 0000", ""}}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
+
+using CharPanel = CharPanelTest;
+
+TEST_F(CharPanel, ShiftFInHexEntersLowerCase) {
+    ASSERT_TRUE(FocusControl(Control(kIdEditHex)));
+    PressChord(VK_SHIFT, 'F');
+    EXPECT_TRUE(PanelShows(Fields{"", "15", "f", " 1111", "O"}));
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, HexOfTwoCharactersRefusesDeleteAndArrows) {
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditHex, "41"));
+    ASSERT_TRUE(PanelShows(kLetterA));
+    // The caret between the two characters.
+    SendMessageA(Control(kIdEditHex), EM_SETSEL, 1, 1);
+    ASSERT_EQ(Selection(kIdEditHex), (std::pair<int, int>{1, 1}));
+
+    // None of these may act: Delete would take the "1", each of the moves would carry the caret
+    // away from the middle (End last, so no two moves can cancel out).
+    PressKey(VK_DELETE);
+    PressKey(VK_LEFT);
+    PressKey(VK_HOME);
+    PressKey(VK_END);
+    // Backspace passes and takes the character before the caret: "4" while the caret is still in
+    // the middle, so only "1" is left, which is code 1.
+    PressKey(VK_BACK);
+    EXPECT_TRUE(PanelShows(Fields{"", "1", "1", "1", "A"}))
+        << "a refused key edited Hex or moved its caret";
+    EXPECT_EQ(Selection(kIdEditHex), (std::pair<int, int>{0, 0}));
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, BackspaceInCtrlEmptiesThePanel) {
+    ASSERT_NO_FATAL_FAILURE(Type(kIdEditControl, "j"));
+    ASSERT_TRUE(PanelShows(kCode10));
+    PressKey(VK_BACK);
+    EXPECT_TRUE(PanelShows(kEmpty));
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, CharacterOfCode200TypedInAscii) {
+    ASSERT_TRUE(FocusControl(Control(kIdEditAscii)));
+    TypeCharacter(L'\u00C8');  // code 200 in the Western code page 1252
+    EXPECT_TRUE(PanelShows(Fields{"\xC8", "200", "c8", " 1100 1000", ""}));
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, PastingIntoAsciiKeepsTheLastCharacter) {
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditAscii, "A"));
+    ASSERT_TRUE(PanelShows(kLetterA));
+    ASSERT_TRUE(PutTextOnClipboard("xyz"));
+    PressChord(VK_CONTROL, 'V');
+    EXPECT_TRUE(PanelShows(Fields{"z", "122", "7a", "111 1010", ""}));
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, TabbingOnFromAsciiIntoCtrlEmptiesThePanel) {
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditAscii, "A"));
+    ASSERT_TRUE(PanelShows(kLetterA));
+    const std::vector<int> order = {kIdEditDec, kIdEditHex, kIdEditControl};
+    for (const int id : order) {
+        SCOPED_TRACE("tabbed into control " + std::to_string(id));
+        PressKey(VK_TAB);
+        const HWND field = Control(id);
+        ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(program().Main()) == field; }));
+        // Dec and Hex recompute the same values; the empty Ctrl empties everything.
+        EXPECT_TRUE(PanelShows(id == kIdEditControl ? kEmpty : kLetterA));
+    }
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, DecBeyondTheIntegerRangeIsReportedAndChangesNothing) {
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditDec, "2147483648"));
+    // Its last key release raises the error; the one before converted 214748364.
+    ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'2147483648' is not a valid integer value."));
+    EXPECT_TRUE(
+        PanelShows(Fields{"", "2147483648", "ccccccc", " 1100 1100 1100 1100 1100 1100 1100", ""}));
+    EXPECT_EQ(FocusedWindowOf(program().Main()), Control(kIdEditDec));
+
+    // The panel goes on working.
+    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditDec, "2147483647"));
+    EXPECT_TRUE(PanelShows(
+        Fields{"", "2147483647", "7fffffff", "111 1111 1111 1111 1111 1111 1111 1111", ""}));
+    ExpectNoErrorBox();
+}
+
+}  // namespace
+}  // namespace e2e
