@@ -52,8 +52,27 @@ TEST_F(AboutPanel, AboutAndCloseSwitchTheCaptionBothWays) {
     ExpectNoErrorBox();
 }
 
+// The panel covers the buttons but they stay enabled: About keeps the focus after its click, so
+// the keyboard presses it again; Alt+C is Close's mnemonic while the panel is shown.
+TEST_F(AboutPanel, TheKeyboardReachesTheButtonsTheMnemonicsName) {
+    const HWND panel = Control(kIdPnlAbout);
+    ClickCentre(Control(kIdButton2));
+    ASSERT_TRUE(CaptionIs("About Zelvor"));
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(program().Main()) == Control(kIdButton2); }))
+        << "About did not keep the focus";
+
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(CaptionIs("About Zelvor"));
+    EXPECT_TRUE(Visible(panel));
+
+    PressChord(VK_MENU, 'C');
+    EXPECT_TRUE(CaptionIs("Quorlin Conversions")) << "Alt+C did not close the About panel";
+    EXPECT_TRUE(WaitUntil([&] { return !Visible(panel); }));
+    ExpectNoErrorBox();
+}
+
 // The ways to end the program, each from a fresh start.
-enum class Ending { ExitButton, CloseCommand, CloseMessage };
+enum class Ending { ExitButton, CloseCommand, CloseMessage, ExitMnemonic };
 
 struct EndingCase {
     const char* name;
@@ -80,6 +99,10 @@ TEST_P(ProgramEnd, EndsWithResultZeroAndTakesTheIconAway) {
         case Ending::CloseMessage:
             PostMessageA(main, WM_CLOSE, 0, 0);
             break;
+        case Ending::ExitMnemonic:  // Alt+X, from a conversion field
+            ASSERT_TRUE(FocusControl(Control(kIdPTime)));
+            PressChord(VK_MENU, 'X');
+            break;
     }
     const auto result = WaitForExit();
     ASSERT_TRUE(result.has_value()) << "the program did not end";
@@ -91,7 +114,8 @@ TEST_P(ProgramEnd, EndsWithResultZeroAndTakesTheIconAway) {
 INSTANTIATE_TEST_SUITE_P(Ways, ProgramEnd,
                          ::testing::Values(EndingCase{"ExitButton", Ending::ExitButton},
                                            EndingCase{"CloseBox", Ending::CloseCommand},
-                                           EndingCase{"CloseMessage", Ending::CloseMessage}),
+                                           EndingCase{"CloseMessage", Ending::CloseMessage},
+                                           EndingCase{"ExitMnemonic", Ending::ExitMnemonic}),
                          [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
