@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ui/ControlIds.h"
@@ -69,6 +70,22 @@ TEST_F(AboutPanel, TheKeyboardReachesTheButtonsTheMnemonicsName) {
     EXPECT_TRUE(CaptionIs("Quorlin Conversions")) << "Alt+C did not close the About panel";
     EXPECT_TRUE(WaitUntil([&] { return !Visible(panel); }));
     ExpectNoErrorBox();
+}
+
+TEST_F(AboutPanel, EnterStartsNoNewLineInTheNotice) {
+    ClickCentre(Control(kIdButton2));
+    ASSERT_TRUE(CaptionIs("About Zelvor"));
+    const HWND memo = Control(kIdMemo1);
+    const std::string notice = TextOf(memo);
+    ASSERT_TRUE(FocusControl(memo));
+    PressKey(VK_RETURN);
+    TypeText("x");
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(memo).size() == notice.size() + 1; }))
+        << "the typed letter did not arrive";
+    const std::string typed = TextOf(memo);
+    EXPECT_EQ(std::count(typed.begin(), typed.end(), '\n'),
+              std::count(notice.begin(), notice.end(), '\n'))
+        << "Enter started a new line";
 }
 
 // The ways to end the program, each from a fresh start.
