@@ -77,5 +77,23 @@ TEST_F(StartedMinimised, StartsMinimisedWithoutTakingTheForeground) {
     EXPECT_EQ(GetForegroundWindow(), keeper_->get());
 }
 
+// Started minimised, no system command passed the notification icon's hook, so the task-bar
+// entry stays; the user's restore from it and the next minimise go through the hook as usual.
+TEST_F(StartedMinimised, KeepsItsTaskBarEntryUntilTheUserMinimisesAgain) {
+    const HWND main = program().Main();
+    const HWND application = program().Application();
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(application) != FALSE; }));
+    ASSERT_TRUE(WaitUntil([&] { return !TextOf(Control(kIdSysDate)).empty(); }));
+    EXPECT_TRUE(IsWindowVisible(application)) << "the task-bar entry went at a minimised start";
+
+    PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) && !IsIconic(application); }))
+        << "restoring from the task-bar entry did not show the main window";
+
+    PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(application) && !IsWindowVisible(main); }))
+        << "the next minimise did not take the task-bar entry away";
+}
+
 }  // namespace
 }  // namespace e2e
