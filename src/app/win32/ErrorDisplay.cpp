@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -88,7 +92,15 @@ std::string ModuleFileName() {
     return slash == std::string::npos ? full : full.substr(slash + 1);
 }
 
-void ShowGenericError(const char* className) {
+// The readable name of a thrown object's class.
+std::string ClassNameOf(const std::type_info& type) {
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> name(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
+    return status == 0 && name ? std::string(name.get()) : std::string(type.name());
+}
+
+void ShowGenericError(const std::string& className) {
     const std::string text = GenericErrorText(className, ModuleFileName(), 0, "");
     MessageBoxA(nullptr, text.c_str(), "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
@@ -115,7 +127,7 @@ void HandleError(void*, std::exception_ptr error) {
     } catch (const Exception& e) {
         ShowError(e);
     } catch (const std::exception& e) {
-        ShowGenericError(typeid(e).name());
+        ShowGenericError(ClassNameOf(typeid(e)));
     } catch (...) {
         ShowGenericError("unknown");
     }

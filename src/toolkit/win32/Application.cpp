@@ -199,10 +199,9 @@ LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 }
 
 LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // The hooks see the message first; a copy of the list, as a hook may add or remove hooks.
+    // The hooks see the message first.
     TMessage message{msg, wParam, static_cast<std::intptr_t>(lParam), 0};
-    const TWindowHookList hooks = hooks_;
-    if (hooks.Offer(message))
+    if (hooks_.Offer(message))
         return static_cast<LRESULT>(message.Result);
     switch (msg) {
         case WM_SYSCOMMAND:

@@ -175,11 +175,14 @@ bool TControl::Visible() const {
 void TControl::SetVisible(bool visible) {
     if (visible) {
         SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    } else {
-        if (IsChild(handle_, GetFocus()))
-            form_.FocusNext(true);
-        ShowWindow(handle_, SW_HIDE);
+        return;
     }
+    const HWND focus = GetFocus();
+    const bool hadFocus = focus == handle_ || IsChild(handle_, focus);
+    ShowWindow(handle_, SW_HIDE);
+    // The focus does not stay in a hidden control: it goes on to the next one Tab reaches now.
+    if (hadFocus)
+        form_.FocusNext(true);
 }
 
 Bounds TControl::BoundsRect() const {

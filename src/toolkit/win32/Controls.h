@@ -70,7 +70,8 @@ class TControl {
     // Finds the control object of a window made by the toolkit, or null.
     static TControl* FromHandle(HWND window);
 
-    // The character the next WM_CHAR types instead of its own (set by a key-down handler).
+    // The character the next WM_CHAR types instead of its own (set by a key-down handler; 0
+    // for none). Every key-down sets it anew, so it never outlives its key.
     void ReplaceNextChar(char c) { pendingChar_ = c; }
 
     // Messages a child sends its parent (WM_COMMAND, WM_NOTIFY), handed back to the child.

@@ -29,6 +29,10 @@ SYSTEMTIME ToSystemTime(std::int64_t day, double timeOfDay) {
     return st;
 }
 
+[[noreturn]] void RefuseDay() {
+    throw ECommonCalendarError("Failed to set calendar date or time");
+}
+
 }  // namespace
 
 TDatePicker::TDatePicker(TForm& form, const ControlDesc& desc, Bounds bounds, TDateTime initial)
@@ -38,7 +42,9 @@ void TDatePicker::CreateWnd(HWND parent) {
     CreateSystemClass(DATETIMEPICK_CLASSA,
                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | DTS_SHORTDATEFORMAT, 0,
                       parent, "");
-    SYSTEMTIME range[2] = {ToSystemTime(kFirstPickerDay, 0.0), ToSystemTime(kLastPickerDay, 0.0)};
+    // The range covers the whole of its last day: the control compares the time of day too.
+    SYSTEMTIME range[2] = {ToSystemTime(kFirstPickerDay, 0.0),
+                           ToSystemTime(kLastPickerDay, 86399999.0 / kMillisecondsPerDay)};
     SendMessageA(Handle(), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
     const double day = std::trunc(initial_);
     WriteValue(static_cast<std::int64_t>(day), std::fabs(initial_ - day));
@@ -54,18 +60,22 @@ TDateTime TDatePicker::Value() const {
 }
 
 void TDatePicker::SetDay(std::int64_t pcDaySerial) {
-    if (!PickerCanShowDay(pcDaySerial)) {
-        throw ECommonCalendarError("Failed to set calendar date or time");
-    }
+    if (!PickerCanShowDay(pcDaySerial))
+        RefuseDay();
     const TDateTime value = Value();
     WriteValue(pcDaySerial, std::fabs(value - std::trunc(value)));
 }
 
+// A control may answer success and still keep its old value; what it holds afterwards decides.
 void TDatePicker::WriteValue(std::int64_t day, double timeOfDay) {
     SYSTEMTIME st = ToSystemTime(day, timeOfDay);
     if (!SendMessageA(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st))) {
-        throw ECommonCalendarError("Failed to set calendar date or time");
+        RefuseDay();
     }
+    SYSTEMTIME held{};
+    SendMessageA(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&held));
+    if (held.wYear != st.wYear || held.wMonth != st.wMonth || held.wDay != st.wDay)
+        RefuseDay();
 }
 
 bool TDatePicker::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {

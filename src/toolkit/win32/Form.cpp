@@ -71,7 +71,11 @@ TForm::TForm(TApplication& application, const FormDesc& desc)
 }
 
 TForm::~TForm() {
-    // The window goes first, while the control objects still receive its children's messages.
+    DestroyWnd();
+}
+
+// The window goes first, while the control objects still receive its children's messages.
+void TForm::DestroyWnd() {
     window_.Reset();
 }
 
@@ -127,8 +131,11 @@ void TForm::Load() {
     }
     for (const auto& control : controls_)
         BindEvents(*control);
-    if (!formDesc_.onCreate.empty())
-        Handler(formDesc_.onCreate);
+    if (!formDesc_.onCreate.empty() &&
+        !std::holds_alternative<TNotifyHandler>(Handler(formDesc_.onCreate))) {
+        throw Exception("The handler " + std::string(formDesc_.onCreate) +
+                        " does not fit the creation event");
+    }
 }
 
 HFONT TForm::MakeFont(const FontDesc& font) {
@@ -305,11 +312,15 @@ bool TForm::PreTranslate(MSG& msg) {
             TControl* control = TControl::FromHandle(msg.hwnd);
             if (control && control->OnKeyDown) {
                 KeyDownArgs args{static_cast<TKey>(msg.wParam)};
+                control->ReplaceNextChar('\0');
                 control->OnKeyDown(*control, args);
+                // Keys with Alt belong to the window (Alt+F4, Alt+Space, mnemonics): the field's
+                // handler sees them, but may neither refuse them nor change what they type.
+                if (msg.message == WM_SYSKEYDOWN)
+                    return false;
                 if (args.key == 0)
                     return true;
-                if (args.typedChar)
-                    control->ReplaceNextChar(args.typedChar);
+                control->ReplaceNextChar(args.typedChar);
             }
             return false;
         }

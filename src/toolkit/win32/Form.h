@@ -28,6 +28,8 @@ class TForm : public TControl, public TComponent {
     ~TForm() override;
 
     void CreateWnd(HWND owner) override;
+    // Destroys the window and its controls' windows (the control objects stay).
+    void DestroyWnd();
 
     TControl& Control(std::string_view name) const;
     template <typename T>

@@ -2,12 +2,6 @@
 
 #include "trayicon/win32/HandleValue.h"
 
-Win32Icon Win32Icon::LoadMainIcon(HINSTANCE instance) {
-    // LoadIcon gives a shared handle that must not be destroyed: keep a copy of our own.
-    HICON shared = LoadIconA(instance, "MAINICON");
-    return Win32Icon(shared != nullptr ? CopyIcon(shared) : nullptr);
-}
-
 void Win32Icon::Assign(const TIcon& source) {
     if (&source == this) {
         return;

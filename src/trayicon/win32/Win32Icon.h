@@ -14,9 +14,6 @@ class Win32Icon : public TIcon {
     Win32Icon(const Win32Icon&) = delete;
     Win32Icon& operator=(const Win32Icon&) = delete;
 
-    // The program's main icon resource "MAINICON" (empty when the resource is missing).
-    static Win32Icon LoadMainIcon(HINSTANCE instance);
-
     void Assign(const TIcon& source) override;
     void Clear() override;
     THandleValue Handle() const override;

@@ -3,7 +3,9 @@
 #include "trayicon/win32/HandleValue.h"
 
 ApplicationTrayAdapter::ApplicationTrayAdapter(TApplication& application)
-    : application_(application), icon_(Win32Icon::LoadMainIcon(GetModuleHandleA(nullptr))) {}
+    : application_(application),
+      // The application's icon is a shared resource handle: the adapter keeps a copy of its own.
+      icon_(application.Icon() ? CopyIcon(application.Icon()) : nullptr) {}
 
 THandleValue ApplicationTrayAdapter::Handle() const {
     return ToHandleValue(application_.Handle());

@@ -19,14 +19,73 @@ TForm1::TForm1(TApplication& application, TForm1*& self)
       timePanel_(*this) {
     self = this;
     BindHandlers();
-    Load();
+    try {
+        Load();
+        ResolveControls();
+    } catch (...) {
+        // The notification icon must go while the services it uses are still there: the
+        // window's own destructor does not run for a construction that fails.
+        DestroyComponents();
+        throw;
+    }
     referenceDate_ = 0;
     DoCreate();
 }
 
-// The notification icon goes first, while the services it uses are still there.
+// The notification icon goes first, while the services it uses are still there; then the
+// window, while the handlers its controls are bound to still have their panels.
 TForm1::~TForm1() {
     DestroyComponents();
+    DestroyWnd();
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::ResolveControls() {
+    const auto resolve = [this](auto*& member, std::string_view name) {
+        member = &ControlAs<std::remove_reference_t<decltype(*member)>>(name);
+    };
+    resolve(Panel2, "Panel2");
+    resolve(Label2, "Label2");
+    resolve(Label16, "Label16");
+    resolve(Label13, "Label13");
+    resolve(Label1, "Label1");
+    resolve(Calendar, "Calendar");
+    resolve(PickDate, "PickDate");
+    resolve(SysDate, "SysDate");
+    resolve(Diff, "Diff");
+    resolve(Panel1, "Panel1");
+    resolve(Label15, "Label15");
+    resolve(Label3, "Label3");
+    resolve(Label6, "Label6");
+    resolve(Label5, "Label5");
+    resolve(Label4, "Label4");
+    resolve(Label12, "Label12");
+    resolve(PTime, "PTime");
+    resolve(Hr, "Hr");
+    resolve(Min, "Min");
+    resolve(Sec, "Sec");
+    resolve(Panel3, "Panel3");
+    resolve(Label14, "Label14");
+    resolve(Label7, "Label7");
+    resolve(Label8, "Label8");
+    resolve(Label9, "Label9");
+    resolve(Label10, "Label10");
+    resolve(Label11, "Label11");
+    resolve(editAscii, "editAscii");
+    resolve(editDec, "editDec");
+    resolve(editHex, "editHex");
+    resolve(editControl, "editControl");
+    resolve(editBinary, "editBinary");
+    resolve(Button1, "Button1");
+    resolve(Button2, "Button2");
+    resolve(pnlAbout, "pnlAbout");
+    resolve(Image1, "Image1");
+    resolve(Label17, "Label17");
+    resolve(Label19, "Label19");
+    resolve(Label18, "Label18");
+    resolve(Memo1, "Memo1");
+    resolve(Button3, "Button3");
 }
 
 void TForm1::BindHandlers() {
@@ -91,18 +150,18 @@ void TForm1::FormCreate(TControl&) {
 }
 
 void TForm1::ArrangeWindow() {
-    const Bounds panel3 = Control("Panel3").BoundsRect();
+    const Bounds panel3 = Panel3->BoundsRect();
     const int bottom = panel3.Bottom();
     SetOuterSize(OuterWidth(), ArrangedWindowHeight(bottom));
     SetOuterSize(ArrangedWindowWidth(panel3.width), OuterHeight());
-    TControl& about = Control("pnlAbout");
+    TControl& about = *pnlAbout;
     Bounds aboutBounds = about.BoundsRect();
     aboutBounds.height = AboutPanelHeight(OuterHeight());
     aboutBounds.width = AboutPanelWidth(OuterWidth());
     about.SetBounds(aboutBounds);
-    TControl& button2 = Control("Button2");
+    TControl& button2 = *Button2;
     button2.SetTop(ArrangedButtonTop(bottom, OuterHeight()));
-    Control("Button1").SetTop(button2.BoundsRect().top);
+    Button1->SetTop(button2.BoundsRect().top);
 }
 
 // ---- Calendar conversions -------------------------------------------------------------------
@@ -124,25 +183,25 @@ void TForm1::DiffClick(TControl&) {
 }
 
 std::string TForm1::ReadPickDate() {
-    return Control("PickDate").Text();
+    return PickDate->Text();
 }
 void TForm1::WritePickDate(const std::string& text) {
-    Control("PickDate").SetText(text);
+    PickDate->SetText(text);
 }
 std::string TForm1::ReadSysDate() {
-    return Control("SysDate").Text();
+    return SysDate->Text();
 }
 void TForm1::WriteSysDate(const std::string& text) {
-    Control("SysDate").SetText(text);
+    SysDate->SetText(text);
 }
 void TForm1::WriteDiffCaption(const std::string& text) {
-    Control("Diff").SetText(text);
+    Diff->SetText(text);
 }
 TDateTime TForm1::ReadPickerValue() {
-    return ControlAs<TDatePicker>("Calendar").Value();
+    return Calendar->Value();
 }
 void TForm1::WritePickerDay(std::int32_t daySerial) {
-    ControlAs<TDatePicker>("Calendar").SetDay(daySerial);
+    Calendar->SetDay(daySerial);
 }
 
 // ---- Time conversions -----------------------------------------------------------------------
@@ -167,28 +226,28 @@ void TForm1::HrKeyUp(TControl&, TKey) {
 }
 
 std::string TForm1::GetPTimeText() const {
-    return Control("PTime").Text();
+    return PTime->Text();
 }
 void TForm1::SetPTimeText(const std::string& text) {
-    Control("PTime").SetText(text);
+    PTime->SetText(text);
 }
 std::string TForm1::GetHrText() const {
-    return Control("Hr").Text();
+    return Hr->Text();
 }
 void TForm1::SetHrText(const std::string& text) {
-    Control("Hr").SetText(text);
+    Hr->SetText(text);
 }
 std::string TForm1::GetMinText() const {
-    return Control("Min").Text();
+    return Min->Text();
 }
 void TForm1::SetMinText(const std::string& text) {
-    Control("Min").SetText(text);
+    Min->SetText(text);
 }
 std::string TForm1::GetSecText() const {
-    return Control("Sec").Text();
+    return Sec->Text();
 }
 void TForm1::SetSecText(const std::string& text) {
-    Control("Sec").SetText(text);
+    Sec->SetText(text);
 }
 
 // ---- Character conversions ------------------------------------------------------------------
@@ -196,16 +255,16 @@ void TForm1::SetSecText(const std::string& text) {
 TControl& TForm1::CharField(enum CharField field) const {
     switch (field) {
         case CharField::cfAscii:
-            return Control("editAscii");
+            return *editAscii;
         case CharField::cfDec:
-            return Control("editDec");
+            return *editDec;
         case CharField::cfHex:
-            return Control("editHex");
+            return *editHex;
         case CharField::cfBinary:
-            return Control("editBinary");
+            return *editBinary;
         case CharField::cfCtrl:
         default:
-            return Control("editControl");
+            return *editControl;
     }
 }
 
@@ -269,11 +328,11 @@ void TForm1::Button1Click(TControl&) {
 }
 
 void TForm1::Button2Click(TControl&) {
-    Control("pnlAbout").SetVisible(true);
+    pnlAbout->SetVisible(true);
     SetCaption("About Zelvor");
 }
 
 void TForm1::Button3Click(TControl&) {
-    Control("pnlAbout").SetVisible(false);
+    pnlAbout->SetVisible(false);
     SetCaption("Quorlin Conversions");
 }

@@ -8,6 +8,7 @@
 #include "convert/DatePanel.h"
 #include "convert/DateTime.h"
 #include "convert/TimePanel.h"
+#include "toolkit/win32/DatePicker.h"
 #include "toolkit/win32/Form.h"
 #include "trayicon/TrayIcon.h"
 #include "ui/win32/ApplicationTrayAdapter.h"
@@ -58,6 +59,8 @@ class TForm1 : public TForm, private DatePanelView, private TimePanelView {
 
   private:
     void BindHandlers();
+    // Finds every control of the layout once, into the members below.
+    void ResolveControls();
 
     // DatePanelView
     std::string ReadPickDate() override;
@@ -81,6 +84,49 @@ class TForm1 : public TForm, private DatePanelView, private TimePanelView {
     CharPanelTexts ReadCharPanel() const;
     void WriteCharPanel(const CharPanelResult& result);
     TControl& CharField(CharField field) const;
+
+    // One reference per control of the layout, under its name; the window owns them all.
+    TPanel* Panel2 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label16 = nullptr;
+    TLabel* Label13 = nullptr;
+    TLabel* Label1 = nullptr;
+    TDatePicker* Calendar = nullptr;
+    TEdit* PickDate = nullptr;
+    TEdit* SysDate = nullptr;
+    TPanel* Diff = nullptr;
+    TPanel* Panel1 = nullptr;
+    TLabel* Label15 = nullptr;
+    TLabel* Label3 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label12 = nullptr;
+    TEdit* PTime = nullptr;
+    TEdit* Hr = nullptr;
+    TEdit* Min = nullptr;
+    TEdit* Sec = nullptr;
+    TPanel* Panel3 = nullptr;
+    TLabel* Label14 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TLabel* Label9 = nullptr;
+    TLabel* Label10 = nullptr;
+    TLabel* Label11 = nullptr;
+    TEdit* editAscii = nullptr;
+    TEdit* editDec = nullptr;
+    TEdit* editHex = nullptr;
+    TEdit* editControl = nullptr;
+    TEdit* editBinary = nullptr;
+    TButton* Button1 = nullptr;
+    TButton* Button2 = nullptr;
+    TPanel* pnlAbout = nullptr;
+    TImage* Image1 = nullptr;
+    TLabel* Label17 = nullptr;
+    TLabel* Label19 = nullptr;
+    TLabel* Label18 = nullptr;
+    TMemo* Memo1 = nullptr;
+    TButton* Button3 = nullptr;
 
     ApplicationTrayAdapter trayApplication_;
     std::unique_ptr<Win32TrayServices> trayServices_;

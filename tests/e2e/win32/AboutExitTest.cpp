@@ -47,6 +47,11 @@ TEST_F(AboutPanel, AboutAndCloseSwitchTheCaptionBothWays) {
     ClickCentre(Control(kIdButton3));
     EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
     EXPECT_TRUE(WaitUntil([&] { return !Visible(panel); })) << "Close did not hide the panel";
+    // The focus leaves the hidden panel for a control the user can see.
+    EXPECT_TRUE(WaitUntil([&] {
+        const HWND focus = FocusedWindowOf(program().Main());
+        return focus != nullptr && Visible(focus);
+    })) << "the focus stayed in the hidden About panel";
     EXPECT_EQ(TextOf(program().Application()), kTaskBarTitle);
     EXPECT_TRUE(Shows(kIdEditAscii, "A"));
     EXPECT_TRUE(Shows(kIdEditDec, "65"));

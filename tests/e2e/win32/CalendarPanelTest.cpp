@@ -83,7 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{"LeadingBlanks",
                    kIdPickDate,
                    {{" ", NotAnInteger(" ")}, {" ", NotAnInteger("  ")}, {"42", ""}},
-                   24879}),
+                   24879},
+        // The picker's first and last days, 14 September 1752 and 30 December 9999.
+        TypingCase{"FirstDay", kIdPickDate, {{"-", NotAnInteger("-")}, {"78634", ""}}, -53797},
+        TypingCase{"LastDay", kIdPickDate, {{"2933627", ""}}, 2958464}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{"HexWithLeadingBlank",
                    kIdSysDate,
                    {{" ", NotAnInteger(" ")}, {"x", NotAnInteger(" x")}, {"8EAE", ""}},
-                   36526}),
+                   36526},
+        TypingCase{"LastDay", kIdSysDate, {{"2958464", ""}}, 2958464}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 using CalendarPanel = ProgramTest;

@@ -95,6 +95,16 @@ TEST_F(CharPanel, ShiftFInHexEntersLowerCase) {
     ExpectNoErrorBox();
 }
 
+// A letter with Alt belongs to the window, not to Hex: it enters nothing, and the next key types
+// its own character, not the letter's lower case.
+TEST_F(CharPanel, AltLetterInHexLeavesTheNextKeyItsOwnCharacter) {
+    ASSERT_TRUE(FocusControl(Control(kIdEditHex)));
+    PressChord(VK_MENU, 'F');
+    TypeText("1");
+    EXPECT_TRUE(PanelShows(Fields{"", "1", "1", "1", "A"}));
+    ExpectNoErrorBox();
+}
+
 TEST_F(CharPanel, HexOfTwoCharactersRefusesDeleteAndArrows) {
     ASSERT_NO_FATAL_FAILURE(Replace(kIdEditHex, "41"));
     ASSERT_TRUE(PanelShows(kLetterA));

@@ -112,7 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
         // -10000 is 1940; -100000 would be 1694, before the picker's first day.
         RefusedCase{"BeforeFirstDay", "'-' is not a valid integer value.", "-100000", 14837},
         // 300000 is 2789; 3000000 would be beyond the year 9999.
-        RefusedCase{"AfterLastDay", "", "3000000", 324837}),
+        RefusedCase{"AfterLastDay", "", "3000000", 324837},
+        // One day past either end of the picker's range.
+        RefusedCase{"DayBeforeFirstDay", "'-' is not a valid integer value.", "-78635", 16974},
+        RefusedCase{"DayAfterLastDay", "", "2933628", 318199}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
