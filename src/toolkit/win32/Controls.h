@@ -91,6 +91,20 @@ class TControl {
     HWND CreateWindowOf(const char* className, DWORD style, DWORD exStyle, HWND parent,
                         const std::string& text, void* createParam);
 
+    // Paints the whole client area: the button face first (the toolkit's own controls lie on
+    // button-face panels, so that is how they look see-through), then draw(dc, clientRect).
+    template <typename Draw>
+    LRESULT PaintOnFace(Draw draw) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        draw(dc, r);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+
     // Keyboard events common to the key-taking controls.
     LRESULT KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -121,7 +135,7 @@ class TPanel : public TControl {
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void Paint(HDC dc);
+    void Paint(HDC dc, const RECT& client);
     bool pressed_ = false;
 };
 

@@ -64,6 +64,19 @@ class WindowDC {
     HDC dc_;
 };
 
+// A memory device context compatible with another, deleted on scope exit.
+class MemoryDC {
+  public:
+    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDC() { DeleteDC(dc_); }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
 // Selects a GDI object into a DC for the scope.
 class SelectedObject {
   public:

@@ -15,27 +15,18 @@ LRESULT TImage::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            RECT r{};
-            GetClientRect(Handle(), &r);
-            FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-            if (bitmap_) {
+        case WM_PAINT:
+            return PaintOnFace([this](HDC dc, const RECT& r) {
+                if (!bitmap_)
+                    return;
                 BITMAP bm{};
                 GetObjectA(bitmap_.Get(), sizeof bm, &bm);
-                HDC memory = CreateCompatibleDC(dc);
-                {
-                    SelectedObject picture(memory, bitmap_.Get());
-                    SetStretchBltMode(dc, HALFTONE);
-                    StretchBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, bm.bmWidth, bm.bmHeight,
-                               SRCCOPY);
-                }
-                DeleteDC(memory);
-            }
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
+                MemoryDC memory(dc);
+                SelectedObject picture(memory.Get(), bitmap_.Get());
+                SetStretchBltMode(dc, HALFTONE);
+                StretchBlt(dc, 0, 0, r.right, r.bottom, memory.Get(), 0, 0, bm.bmWidth, bm.bmHeight,
+                           SRCCOPY);
+            });
         default:
             return TControl::WndProc(msg, wParam, lParam);
     }

@@ -27,21 +27,15 @@ LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_NCHITTEST:
             return HTTRANSPARENT;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            RECT r{};
-            GetClientRect(Handle(), &r);
-            // Labels lie on button-face panels: drawing that colour is how they look see-through.
-            FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-            SelectedObject font(dc, Font());
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, color_);
-            const std::string text = Text();
-            DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintOnFace([this](HDC dc, const RECT& r) {
+                SelectedObject font(dc, Font());
+                SetBkMode(dc, TRANSPARENT);
+                SetTextColor(dc, color_);
+                const std::string text = Text();
+                RECT box = r;
+                DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT);
+            });
         default:
             return TControl::WndProc(msg, wParam, lParam);
     }

@@ -8,10 +8,8 @@ void TPanel::CreateWnd(HWND parent) {
     CreateOwnClass(kPanelClass, style, WS_EX_CONTROLPARENT, parent, std::string(Desc().text));
 }
 
-void TPanel::Paint(HDC dc) {
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+void TPanel::Paint(HDC dc, const RECT& client) {
+    RECT r = client;
     if (Desc().bevel != Bevel::None) {
         DrawEdge(dc, &r, Desc().bevel == Bevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER,
                  BF_RECT);
@@ -30,13 +28,8 @@ LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintOnFace([this](HDC dc, const RECT& r) { Paint(dc, r); });
         case WM_SETTEXT: {
             const LRESULT r = CallDefault(msg, wParam, lParam);
             InvalidateRect(Handle(), nullptr, TRUE);
