@@ -83,3 +83,16 @@ qc_wine_env() {
     export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     { export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8; } 2>/dev/null
 }
+
+# The built program and a ready prefix for it at 120 dpi: $1 names the caller in messages, $2 is
+# the prefix. Sets QC_EXE and exports WINEPREFIX with the Wine environment.
+qc_program_in_prefix() {
+    QC_EXE=build/win32/QuorlinConversion.exe
+    if [ ! -f "$QC_EXE" ]; then
+        echo "$1: $QC_EXE is missing; build it with 'make win32'" >&2
+        exit 1
+    fi
+    bash scripts/wine-prefix.sh "$2" 120
+    qc_wine_env
+    export WINEPREFIX=$2
+}

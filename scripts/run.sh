@@ -7,15 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/display-lib.sh
 
-exe=build/win32/QuorlinConversion.exe
 prefix=$PWD/build/wine/run
-if [ ! -f "$exe" ]; then
-    echo "run: $exe is missing; build it with 'make win32' (or 'make run')" >&2
-    exit 1
-fi
-bash scripts/wine-prefix.sh "$prefix"
-qc_wine_env
-export WINEPREFIX=$prefix
+qc_program_in_prefix run "$prefix"
+exe=$QC_EXE
 
 if [ -n "${DISPLAY:-}" ]; then
     echo "run: opening $exe on display $DISPLAY"

@@ -5,14 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/display-lib.sh
 
-exe=build/win32/QuorlinConversion.exe
 prefix=$PWD/build/wine/shot
-if [ ! -f "$exe" ]; then
-    echo "screenshot: $exe is missing; build it with 'make win32'" >&2
-    exit 1
-fi
-bash scripts/wine-prefix.sh "$prefix" 120
-qc_wine_env
+qc_program_in_prefix screenshot "$prefix"
+exe=$QC_EXE
 trap 'qc_stop_xvfb' EXIT
 qc_start_xvfb
 qc_screenshot_program "$exe" "$prefix" docs/screenshot.png
