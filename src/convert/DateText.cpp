@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "convert/Clock.h"
+#include "convert/ConvertError.h"
 #include "convert/RegionalSettings.h"
 #include "toolkit/Exception.h"
 
@@ -47,12 +48,7 @@ std::int64_t DaySerial(std::int64_t year, std::int64_t month, std::int64_t day) 
 }
 
 [[noreturn]] void RaiseNotADate(std::string_view text) {
-    std::string message;
-    message.reserve(text.size() + 24);
-    message += '\'';
-    message += text;
-    message += "' is not a valid date";
-    throw EConvertError(std::move(message));
+    RaiseConvertError(text, " is not a valid date");
 }
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };

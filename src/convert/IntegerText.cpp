@@ -3,19 +3,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "convert/ConvertError.h"
 #include "toolkit/Exception.h"
 
 namespace {
 
-// The message quotes the text as given, byte for byte (blanks and NUL bytes included), so it is
-// built by concatenation and never passed through a formatting routine.
 [[noreturn]] void RaiseNotAnInteger(std::string_view text) {
-    std::string message;
-    message.reserve(text.size() + 32);
-    message += '\'';
-    message += text;
-    message += "' is not a valid integer value";
-    throw EConvertError(std::move(message));
+    RaiseConvertError(text, " is not a valid integer value");
 }
 
 int HexDigitValue(char c) {
