@@ -1,13 +1,23 @@
 # The Windows program itself and its end-to-end tests (only in the win32 build).
 enable_language(RC)
 
-file(GLOB_RECURSE QC_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
-set(QC_WIN32_LIBS comctl32 shell32 gdi32 user32 kernel32 uxtheme)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
-add_executable(QuorlinConversion WIN32 ${QC_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/res/QuorlinConversion.rc)
-target_link_libraries(QuorlinConversion PRIVATE qc_core ${QC_WIN32_LIBS})
+# The Windows sides of the layers, above all the platform-free ones.
+qc_layer(convert_win32 convert/win32 USES convert)
+qc_layer(toolkit_win32 toolkit/win32 USES toolkit)
+target_link_libraries(qc_toolkit_win32 PUBLIC comctl32 shell32 gdi32 user32 kernel32 uxtheme)
+qc_layer(trayicon_win32 trayicon/win32 USES trayicon toolkit_win32)
+qc_layer(ui_win32 ui/win32 USES ui convert trayicon_win32 toolkit_win32)
+qc_layer(app_win32 app/win32 HEADERS_ONLY USES app ui_win32 convert_win32)
+
+# The entry point lives in the program itself: the C runtime's reference to WinMain is resolved
+# after the program's own libraries have been read.
+file(GLOB QC_APP_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/win32/*.cpp)
+add_executable(QuorlinConversion WIN32 ${QC_APP_WIN32_SOURCES}
+                                       ${CMAKE_SOURCE_DIR}/src/app/res/QuorlinConversion.rc)
+target_link_libraries(QuorlinConversion PRIVATE qc_app_win32)
 target_compile_options(QuorlinConversion PRIVATE ${QC_WARNINGS})
-target_compile_definitions(QuorlinConversion PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 set_target_properties(QuorlinConversion PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Keys.h"
+#include "base/Keys.h"
 
 // The five field texts, bytes in the ANSI code page.
 struct CharPanelTexts {

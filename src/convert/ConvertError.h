@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 // Raises EConvertError with "'<text>'" followed by rest.
 [[noreturn]] inline void RaiseConvertError(std::string_view text, std::string_view rest) {

@@ -4,10 +4,10 @@
 #include <limits>
 #include <string>
 
-#include "convert/Clock.h"
+#include "base/Clock.h"
+#include "base/Exception.h"
 #include "convert/DateText.h"
 #include "convert/IntegerText.h"
-#include "toolkit/Exception.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "convert/DateTime.h"
+#include "base/DateTime.h"
 
 // What the panel needs of its controls. The window implements it over the real controls; a test
 // implements it over plain values.

@@ -1,13 +1,13 @@
 #include "convert/DateText.h"
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
-#include "convert/Clock.h"
+#include "base/Calendar.h"
+#include "base/Clock.h"
+#include "base/Exception.h"
 #include "convert/ConvertError.h"
 #include "convert/RegionalSettings.h"
-#include "toolkit/Exception.h"
 
 // Reading a date: the order of day, month and year comes from the short-date pattern (the first
 // d, m, y or e in it, month-first when there is none). Three numbers separated by the date
@@ -23,29 +23,6 @@
 // after the date.
 
 namespace {
-
-// 30 December 1899 counted from 1 March of year 0 in the proleptic Gregorian calendar, so that
-// day serials can be computed by whole-era arithmetic.
-constexpr std::int64_t kDaysBeforeEpoch = 693899;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) {
-        --q;
-    }
-    return q;
-}
-
-std::int64_t DaySerial(std::int64_t year, std::int64_t month, std::int64_t day) {
-    // Months counted from March, so that the leap day ends the year.
-    const std::int64_t shiftedYear = month <= 2 ? year - 1 : year;
-    const std::int64_t era = FloorDiv(shiftedYear, 400);
-    const std::int64_t yearOfEra = shiftedYear - era * 400;
-    const std::int64_t shiftedMonth = month > 2 ? month - 3 : month + 9;
-    const std::int64_t dayOfYear = (153 * shiftedMonth + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - kDaysBeforeEpoch;
-}
 
 [[noreturn]] void RaiseNotADate(std::string_view text) {
     RaiseConvertError(text, " is not a valid date");
@@ -313,56 +290,4 @@ std::string DateToText(TDateTime d) {
     std::string out;
     AppendFormatted(out, settings.shortDatePattern, DecodeDate(d), settings, 0);
     return out;
-}
-
-TDateTime EncodeDate(int year, int month, int day) {
-    return static_cast<TDateTime>(DaySerial(year, month, day));
-}
-
-CalendarDay DecodeDate(TDateTime d) {
-    const std::int64_t serial = WholeDayOf(d);
-    const std::int64_t z = serial + kDaysBeforeEpoch;
-    const std::int64_t era = FloorDiv(z, 146097);
-    const std::int64_t dayOfEra = z - era * 146097;
-    const std::int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-    const std::int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    const std::int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    // Day 0 was a Saturday.
-    const std::int64_t dayOfWeek = ((serial + 6) % 7 + 7) % 7;
-    return CalendarDay{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day),
-                       static_cast<int>(dayOfWeek)};
-}
-
-std::int64_t WholeDayOf(TDateTime d) {
-    // Years of the held span still fit an int.
-    constexpr double kFarthest = 500000000000.0;
-    if (std::isnan(d)) {
-        return 0;
-    }
-    if (d > kFarthest) {
-        return static_cast<std::int64_t>(kFarthest);
-    }
-    if (d < -kFarthest) {
-        return -static_cast<std::int64_t>(kFarthest);
-    }
-    return static_cast<std::int64_t>(std::trunc(d));
-}
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) {
-        return 0;
-    }
-    if (month == 2 && IsLeapYear(year)) {
-        return 29;
-    }
-    return kDays[month - 1];
 }

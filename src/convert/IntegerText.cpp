@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/Exception.h"
 #include "convert/ConvertError.h"
-#include "toolkit/Exception.h"
 
 namespace {
 

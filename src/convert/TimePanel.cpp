@@ -3,14 +3,12 @@
 #include <cstdint>
 #include <limits>
 
-#include "convert/Clock.h"
+#include "base/Clock.h"
+#include "base/Exception.h"
 #include "convert/IntegerText.h"
-#include "toolkit/Exception.h"
+#include "convert/PickTime.h"
 
 namespace {
-
-constexpr std::int32_t kSecondsPerHour = 3600;
-constexpr std::int32_t kSecondsPerMinute = 60;
 
 // The character code as a signed byte, so the codes 128..255 fall below '0' and are cancelled.
 void FilterDigit(char& key) {
@@ -72,16 +70,10 @@ void TimePanel::PTimeKeyUp() {
     if (text.empty()) {
         return;
     }
-    const std::int32_t n = TextToInteger(text);
-    // C++ division truncates toward zero, so a negative (pasted) time gives parts that all carry
-    // its sign. No step can overflow: each product is at most |n| in magnitude.
-    const std::int32_t h = n / kSecondsPerHour;
-    const std::int32_t r = n - h * kSecondsPerHour;
-    const std::int32_t m = r / kSecondsPerMinute;
-    const std::int32_t s = r - m * kSecondsPerMinute;
-    view_.SetHrText(IntegerToText(h));
-    view_.SetMinText(IntegerToText(m));
-    view_.SetSecText(IntegerToText(s));
+    const TimeParts parts = SplitPickTime(TextToInteger(text));
+    view_.SetHrText(IntegerToText(parts.hours));
+    view_.SetMinText(IntegerToText(parts.minutes));
+    view_.SetSecText(IntegerToText(parts.seconds));
 }
 
 void TimePanel::HrKeyUp() {
@@ -102,5 +94,5 @@ void TimePanel::UpdatePickTime() {
     const std::int64_t h = CountOrZero(view_.GetHrText());
     const std::int64_t m = CountOrZero(view_.GetMinText());
     const std::int64_t s = CountOrZero(view_.GetSecText());
-    view_.SetPTimeText(TotalText(h * kSecondsPerHour + m * kSecondsPerMinute + s));
+    view_.SetPTimeText(TotalText(JoinPickTime(h, m, s)));
 }

@@ -1,8 +1,8 @@
 #pragma once
 // An icon picture that can be copied and handed to the desktop by handle.
 
+#include "base/Handle.h"
 #include "toolkit/Component.h"
-#include "toolkit/Handle.h"
 
 class TIcon : public TObject {
   public:

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "toolkit/Message.h"
+#include "base/Message.h"
 
 // A method bound to its object. Two hooks are equal when they name the same method of the same
 // object, so a hook can be taken out of a list by the value that put it there.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 // Longest hint plus one: the shell shows tips of fewer than 64 characters.

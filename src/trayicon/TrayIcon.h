@@ -10,11 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/Message.h"
 #include "toolkit/Component.h"
 #include "toolkit/Events.h"
 #include "toolkit/Icon.h"
 #include "toolkit/ImageList.h"
-#include "toolkit/Message.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/Timer.h"
 #include "toolkit/WindowHook.h"

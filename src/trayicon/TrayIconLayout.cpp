@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 #include "trayicon/TrayIcon.h"
 
 namespace {

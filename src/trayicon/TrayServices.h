@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "toolkit/Handle.h"
+#include "base/Handle.h"
+#include "base/Message.h"
 #include "toolkit/Icon.h"
-#include "toolkit/Message.h"
+#include "toolkit/MessageWindow.h"
 #include "toolkit/Timer.h"
 #include "toolkit/WindowHook.h"
 #include "trayicon/NotifyIconData.h"
@@ -37,16 +38,6 @@ class TrayApplication {
     // The window of the screen's active form; zero when there is none.
     virtual THandleValue ActiveFormHandle() const = 0;
 };
-
-// A hidden window whose every message goes to the handler it was made with. Destroying the
-// object destroys the window.
-class TMessageWindow {
-  public:
-    virtual ~TMessageWindow() = default;
-    virtual THandleValue Handle() const = 0;
-};
-
-using TMessageHandler = std::function<void(TMessage&)>;
 
 inline constexpr int kSwHide = 0;
 inline constexpr int kSwRestore = 9;

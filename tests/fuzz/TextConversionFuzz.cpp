@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Exception.h"
 #include "convert/CharPanel.h"
 #include "convert/DateText.h"
 #include "convert/IntegerText.h"
 #include "convert/RegionalSettings.h"
-#include "toolkit/Exception.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

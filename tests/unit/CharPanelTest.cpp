@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 // Readable failure messages.
 void PrintTo(const CharPanelTexts& t, std::ostream* os) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DateTestSupport.h"
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "convert/Clock.h"
+#include "base/Clock.h"
 #include "convert/RegionalSettings.h"
 
 inline ClockSource FixedClock(int year, int month = 6, int day = 15) {

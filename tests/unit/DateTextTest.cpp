@@ -7,7 +7,7 @@
 #include <string>
 
 #include "DateTestSupport.h"
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 

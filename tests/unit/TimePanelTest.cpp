@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "convert/Clock.h"
-#include "toolkit/Exception.h"
+#include "base/Clock.h"
+#include "base/Exception.h"
 
 namespace {
 

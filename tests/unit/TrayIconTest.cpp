@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FakeTrayServices.h"
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

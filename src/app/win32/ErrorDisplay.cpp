@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/ErrorText.h"
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 #include "toolkit/win32/Application.h"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <windows.h>
 
 #include "app/win32/ErrorDisplay.h"
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
+#include "convert/win32/RegionalSettingsReader.h"
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/Form.h"
 #include "ui/win32/Form1.h"
@@ -57,7 +58,9 @@ void RunMessageLoop(TApplication& app) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TApplication application;
     application.SetErrorRoutine(HandleError);
+    application.SetOnRegionalSettingsChange(ReadRegionalSettings);
     try {
+        ReadRegionalSettings();
         application.Initialize();
         application.SetTitle("Quorlin Conversion");
         application.CreateForm(Form1);

@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 #include "toolkit/win32/Controls.h"
 #include "toolkit/win32/Form.h"
-#include "toolkit/win32/RegionalSettingsReader.h"
 
 namespace {
 
@@ -37,7 +36,6 @@ void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterToolkitClasses(instance);
-    ReadRegionalSettings();
 
     icon_ = LoadIconA(instance, "MAINICON");
     WNDCLASSEXA wc{};
@@ -125,8 +123,12 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HandleException(void* sender) {
+    RouteError(sender, std::current_exception());
+}
+
+void TApplication::RouteError(void* sender, std::exception_ptr error) {
     if (errorRoutine_) {
-        errorRoutine_(sender, std::current_exception());
+        errorRoutine_(sender, std::move(error));
     }
 }
 
@@ -225,8 +227,9 @@ LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 mainForm_->Close();
             return 0;
         case WM_SETTINGCHANGE:
-            if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0) {
-                ReadRegionalSettings();
+            if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0 &&
+                onRegionalSettingsChange_) {
+                onRegionalSettingsChange_();
             }
             break;
         case WM_SETFOCUS:

@@ -26,9 +26,12 @@ class TApplication {
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    // Registers the window classes, creates the application's window and reads the regional
-    // settings.
+    // Registers the window classes and creates the application's window.
     void Initialize();
+    // Run when the desktop announces that the user's regional settings changed.
+    void SetOnRegionalSettingsChange(std::function<void()> handler) {
+        onRegionalSettingsChange_ = std::move(handler);
+    }
 
     HWND Handle() const { return window_.Get(); }
     HICON Icon() const { return icon_; }
@@ -77,6 +80,8 @@ class TApplication {
     void SetErrorRoutine(ErrorRoutine routine) { errorRoutine_ = std::move(routine); }
     // Passes the exception being handled to the error routine. Call only inside a catch block.
     void HandleException(void* sender);
+    // Passes an error caught elsewhere to the error routine.
+    void RouteError(void* sender, std::exception_ptr error);
 
     // The window that has the focus among the application's windows, or null.
     HWND ActiveFormWindow() const;
@@ -97,6 +102,7 @@ class TApplication {
     std::set<WPARAM> keysHeldFromModal_;
     bool terminated_ = false;
     ErrorRoutine errorRoutine_;
+    std::function<void()> onRegionalSettingsChange_;
 };
 
 // The process's one application object.

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <utility>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/Form.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/Keys.h"
+#include "base/Keys.h"
 #include "toolkit/LayoutDescription.h"
 #include "toolkit/win32/Handles.h"
 

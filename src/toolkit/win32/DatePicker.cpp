@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "convert/DateText.h"
+#include "base/Calendar.h"
+#include "base/Exception.h"
 #include "toolkit/DatePickerRange.h"
-#include "toolkit/Exception.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "convert/DateTime.h"
+#include "base/DateTime.h"
 #include "toolkit/win32/Controls.h"
 
 class TDatePicker : public TControl {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 #include "toolkit/LayoutScaling.h"
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/DatePicker.h"

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <utility>
 
-#include "trayicon/win32/HandleValue.h"
-#include "trayicon/win32/Win32Icon.h"
-#include "trayicon/win32/Win32Timer.h"
+#include "toolkit/win32/HandleValue.h"
+#include "toolkit/win32/Win32Icon.h"
+#include "toolkit/win32/Win32Timer.h"
 
 // The record goes to the shell in its 488-byte form: the platform's record is longer (it has
 // grown since), and the size field tells the shell which form it gets.

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include "toolkit/win32/Win32MessageWindow.h"
 #include "trayicon/TrayServices.h"
-#include "trayicon/win32/Win32MessageWindow.h"
 
 class Win32TrayServices : public TrayServices {
   public:

@@ -1,6 +1,6 @@
 #include "ui/win32/ApplicationTrayAdapter.h"
 
-#include "trayicon/win32/HandleValue.h"
+#include "toolkit/win32/HandleValue.h"
 
 ApplicationTrayAdapter::ApplicationTrayAdapter(TApplication& application)
     : application_(application),

@@ -2,8 +2,8 @@
 // The application object as the notification-area icon sees it.
 
 #include "toolkit/win32/Application.h"
+#include "toolkit/win32/Win32Icon.h"
 #include "trayicon/TrayServices.h"
-#include "trayicon/win32/Win32Icon.h"
 
 class ApplicationTrayAdapter : public TrayApplication {
   public:

@@ -1,6 +1,5 @@
 #include "ui/win32/Form1.h"
 
-#include "app/win32/ErrorDisplay.h"
 #include "toolkit/win32/Application.h"
 #include "toolkit/win32/DatePicker.h"
 #include "trayicon/win32/Win32TrayServices.h"
@@ -12,9 +11,11 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(TApplication& application, TForm1*& self)
     : TForm(application, Form1Layout()),
       trayApplication_(application),
-      trayServices_(std::make_unique<Win32TrayServices>(
-          trayApplication_, GetModuleHandleA(nullptr),
-          [](std::exception_ptr error) { HandleError(nullptr, error); })),
+      trayServices_(std::make_unique<Win32TrayServices>(trayApplication_, GetModuleHandleA(nullptr),
+                                                        [&application](std::exception_ptr error) {
+                                                            application.RouteError(
+                                                                nullptr, std::move(error));
+                                                        })),
       datePanel_(*this, referenceDate_),
       timePanel_(*this) {
     self = this;

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "base/DateTime.h"
 #include "convert/CharPanel.h"
 #include "convert/DatePanel.h"
-#include "convert/DateTime.h"
 #include "convert/TimePanel.h"
 #include "toolkit/win32/DatePicker.h"
 #include "toolkit/win32/Form.h"

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "toolkit/Timer.h"
-#include "trayicon/win32/Win32MessageWindow.h"
+#include "toolkit/win32/Win32MessageWindow.h"
 
 class Win32Timer : public TTimer {
   public:

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "DateTime.h"
+#include "base/DateTime.h"
 
 // One reading of the local (not universal) clock.
 struct LocalClockReading {

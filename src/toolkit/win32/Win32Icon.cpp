@@ -1,6 +1,6 @@
-#include "trayicon/win32/Win32Icon.h"
+#include "toolkit/win32/Win32Icon.h"
 
-#include "trayicon/win32/HandleValue.h"
+#include "toolkit/win32/HandleValue.h"
 
 void Win32Icon::Assign(const TIcon& source) {
     if (&source == this) {

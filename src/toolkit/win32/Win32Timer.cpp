@@ -1,4 +1,4 @@
-#include "trayicon/win32/Win32Timer.h"
+#include "toolkit/win32/Win32Timer.h"
 
 #include <utility>
 

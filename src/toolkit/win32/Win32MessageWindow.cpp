@@ -1,9 +1,9 @@
-#include "trayicon/win32/Win32MessageWindow.h"
+#include "toolkit/win32/Win32MessageWindow.h"
 
 #include <utility>
 
-#include "toolkit/Exception.h"
-#include "trayicon/win32/HandleValue.h"
+#include "base/Exception.h"
+#include "toolkit/win32/HandleValue.h"
 
 namespace {
 

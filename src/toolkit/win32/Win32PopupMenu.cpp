@@ -1,6 +1,6 @@
-#include "trayicon/win32/Win32PopupMenu.h"
+#include "toolkit/win32/Win32PopupMenu.h"
 
-#include "toolkit/Exception.h"
+#include "base/Exception.h"
 
 Win32PopupMenu::Win32PopupMenu(TComponent* owner, HWND commandWindow)
     : TPopupMenu(owner), menu_(CreatePopupMenu()), commandWindow_(commandWindow) {

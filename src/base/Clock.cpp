@@ -1,10 +1,10 @@
-#include "convert/Clock.h"
+#include "base/Clock.h"
 
 #include <chrono>
 #include <ctime>
 #include <utility>
 
-#include "convert/DateText.h"
+#include "base/Calendar.h"
 
 namespace {
 

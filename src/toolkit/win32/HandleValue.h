@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "toolkit/Handle.h"
+#include "base/Handle.h"
 
 static_assert(sizeof(HANDLE) == sizeof(THandleValue), "the program is a 32-bit Windows program");
 

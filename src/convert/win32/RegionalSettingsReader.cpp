@@ -1,4 +1,4 @@
-#include "toolkit/win32/RegionalSettingsReader.h"
+#include "convert/win32/RegionalSettingsReader.h"
 
 #include <windows.h>
 

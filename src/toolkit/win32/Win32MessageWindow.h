@@ -8,7 +8,7 @@
 #include <exception>
 #include <functional>
 
-#include "trayicon/TrayServices.h"
+#include "toolkit/MessageWindow.h"
 
 using TErrorHandler = std::function<void(std::exception_ptr)>;
 
