@@ -11,6 +11,11 @@ qc_layer(trayicon_win32 trayicon/win32 USES trayicon toolkit_win32)
 qc_layer(ui_win32 ui/win32 USES ui convert trayicon_win32 toolkit_win32)
 qc_layer(app_win32 app/win32 HEADERS_ONLY USES app ui_win32 convert_win32)
 
+# Unit tests of the Windows side's own small rules, run under Wine with the portable ones.
+file(GLOB QC_WIN32_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/win32/*.cpp)
+target_sources(unit_tests PRIVATE ${QC_WIN32_UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE qc_toolkit_win32)
+
 # The entry point lives in the program itself: the C runtime's reference to WinMain is resolved
 # after the program's own libraries have been read.
 file(GLOB QC_APP_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/win32/*.cpp)

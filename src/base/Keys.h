@@ -24,3 +24,26 @@ inline constexpr TKey kVk0 = 0x30;
 inline constexpr TKey kVk9 = 0x39;
 inline constexpr TKey kVkA = 0x41;
 inline constexpr TKey kVkZ = 0x5A;
+
+// A key going down, as its field's key-down rule sees it: the key and the character it types
+// (0 when it types none). The rule refuses the key by setting key to 0 (it then neither types nor
+// edits), or changes the character it types by setting typedChar.
+struct KeyDownArgs {
+    TKey key;
+    char typedChar = 0;
+};
+
+// What a key rule decides about a key: refuse it (it has no effect at all), let it act, or let it
+// act with the character it types replaced by `replacement`.
+enum class KeyVerdictKind { kvRefuse, kvPass, kvReplace };
+struct KeyVerdict {
+    KeyVerdictKind kind = KeyVerdictKind::kvRefuse;
+    char replacement = 0;  // for kvReplace only
+
+    bool operator==(const KeyVerdict&) const = default;
+};
+
+// A verdict applied to a key going down, and to a typed character (a key-press event, where the
+// character 0 means refused).
+void ApplyKeyVerdict(const KeyVerdict& verdict, KeyDownArgs& key);
+void ApplyKeyVerdict(const KeyVerdict& verdict, char& typed);

@@ -2,11 +2,10 @@
 
 #include <cstdint>
 
+#include "convert/DigitKeyFilter.h"
 #include "convert/IntegerText.h"
 
 namespace {
-
-constexpr std::int32_t kBackspace = 8;
 
 // A byte's code 0..255 whatever the signedness of char.
 int Code(char c) {
@@ -152,25 +151,24 @@ CharPanelResult AsciiKeyDown(const CharPanelTexts& texts) {
 }
 
 KeyVerdict FilterDecKey(char key) {
-    const int code = Code(key);
-    if (code == kBackspace || (code >= '0' && code <= '9')) {
-        return {KeyVerdictKind::kvPass};
-    }
-    return {KeyVerdictKind::kvRefuse};
+    return FilterDigitKey(key);
 }
 
-KeyVerdict FilterHexKey(TKey virtualKey, const std::string& hex) {
-    if (virtualKey == kVkBack) {
+KeyVerdict FilterHexKey(const KeyDownArgs& key, const std::string& hex) {
+    if (key.key == kVkBack) {
         return {KeyVerdictKind::kvPass};
     }
     if (hex.size() >= 2) {
         return {KeyVerdictKind::kvRefuse};
     }
-    if (virtualKey >= kVk0 && virtualKey <= kVk9) {
+    // A digit is what the key types, not which key it is: Shift with a digit key types
+    // punctuation, and a key pad digit types a digit.
+    const int typed = Code(key.typedChar);
+    if (typed >= '0' && typed <= '9') {
         return {KeyVerdictKind::kvPass};
     }
-    if (virtualKey >= kVkA && virtualKey <= kVkZ) {
-        return {KeyVerdictKind::kvReplace, static_cast<char>('a' + (virtualKey - kVkA))};
+    if (key.key >= kVkA && key.key <= kVkZ) {
+        return {KeyVerdictKind::kvReplace, static_cast<char>('a' + (key.key - kVkA))};
     }
     return {KeyVerdictKind::kvRefuse};
 }

@@ -34,16 +34,6 @@ struct CharPanelResult {
     std::vector<CharField> written;
 };
 
-// What a key rule decides about a key: refuse it (it has no effect at all), let it act, or let it
-// act with the character it types replaced by `replacement`.
-enum class KeyVerdictKind { kvRefuse, kvPass, kvReplace };
-struct KeyVerdict {
-    KeyVerdictKind kind = KeyVerdictKind::kvRefuse;
-    char replacement = 0;  // for kvReplace only
-
-    bool operator==(const KeyVerdict&) const = default;
-};
-
 // A key rule that also empties a field: its verdict and the texts it wrote.
 struct CharKeyResult {
     KeyVerdict verdict;
@@ -62,10 +52,11 @@ CharPanelResult FromControl(const CharPanelTexts& texts);
 CharPanelResult AsciiKeyDown(const CharPanelTexts& texts);
 // A character typed in Dec: Backspace and the digits pass.
 KeyVerdict FilterDecKey(char key);
-// A key going down in Hex (a virtual key): Backspace passes; with two characters in Hex anything
-// else is refused; digit keys pass; letter keys pass and type their lower-case letter; every
-// other key (Delete, arrows, Home, End, blanks, punctuation) is refused.
-KeyVerdict FilterHexKey(TKey virtualKey, const std::string& hex);
+// A key going down in Hex, with the character it types: Backspace passes; with two characters in
+// Hex anything else is refused; a key that types a digit passes; a letter key passes and types its
+// lower-case letter whatever Shift and Caps Lock say; every other key (Delete, arrows, Home, End,
+// blanks, punctuation, Shift with a digit key) is refused.
+KeyVerdict FilterHexKey(const KeyDownArgs& key, const std::string& hex);
 // A character typed in Ctrl: Ctrl is emptied whatever the character; a..z type their upper-case
 // letter; the codes 64..95 pass; everything else is refused, Backspace included.
 CharKeyResult FilterControlKey(char key, const CharPanelTexts& texts);

@@ -5,20 +5,11 @@
 
 #include "base/Clock.h"
 #include "base/Exception.h"
+#include "convert/DigitKeyFilter.h"
 #include "convert/IntegerText.h"
 #include "convert/PickTime.h"
 
 namespace {
-
-// The character code as a signed byte, so the codes 128..255 fall below '0' and are cancelled.
-void FilterDigit(char& key) {
-    const auto code = static_cast<std::int8_t>(key);
-    const bool isBackspace = code == 8;
-    const bool isDigit = code >= '0' && code <= '9';
-    if (!isBackspace && !isDigit) {
-        key = 0;
-    }
-}
 
 // An edit's count for UpdatePickTime: a text that is not an integer counts as 0, silently.
 std::int64_t CountOrZero(const std::string& text) {
@@ -53,16 +44,16 @@ void TimePanel::Initialise() {
 }
 
 void TimePanel::PTimeKeyPress(char& key) const {
-    FilterDigit(key);
+    ApplyKeyVerdict(FilterDigitKey(key), key);
 }
 void TimePanel::HrKeyPress(char& key) const {
-    FilterDigit(key);
+    ApplyKeyVerdict(FilterDigitKey(key), key);
 }
 void TimePanel::MinKeyPress(char& key) const {
-    FilterDigit(key);
+    ApplyKeyVerdict(FilterDigitKey(key), key);
 }
 void TimePanel::SecKeyPress(char& key) const {
-    FilterDigit(key);
+    ApplyKeyVerdict(FilterDigitKey(key), key);
 }
 
 void TimePanel::PTimeKeyUp() {

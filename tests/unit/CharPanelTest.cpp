@@ -177,7 +177,7 @@ TEST(CharPanel, TabbingThroughAfterAsciiEmptiesThePanel) {
 TEST(CharPanel, ZeroThenLetterInHex) {
     CharPanelTexts texts = FromHex(Texts("", "", "0", "", "")).texts;
     EXPECT_EQ(texts, Texts("", "0", "0", "", "@"));
-    const KeyVerdict verdict = FilterHexKey(kVkA, texts.Hex);
+    const KeyVerdict verdict = FilterHexKey({kVkA, 'A'}, texts.Hex);
     ASSERT_EQ(verdict.kind, KeyVerdictKind::kvReplace);
     texts.Hex += verdict.replacement;
     EXPECT_EQ(FromHex(texts).texts, Texts("", "10", "a", " 1010", "J"));
@@ -231,30 +231,43 @@ TEST(CharPanel, FilterDecKeyPassesBackspaceAndDigitsOnly) {
     }
 }
 
-TEST(CharPanel, FilterHexKeyBelowTwoCharacters) {
-    for (const std::string hex : {"", "7"}) {
-        for (TKey key = 0; key < 0x200; ++key) {
-            KeyVerdict expected{KeyVerdictKind::kvRefuse};
-            if (key == kVkBack || (key >= '0' && key <= '9')) {
-                expected = {KeyVerdictKind::kvPass};
-            } else if (key >= 'A' && key <= 'Z') {
-                expected = {KeyVerdictKind::kvReplace, static_cast<char>(key + ('a' - 'A'))};
-            }
-            EXPECT_EQ(FilterHexKey(key, hex), expected) << key << " with Hex " << hex;
-        }
-    }
-    // Keys that would edit the field without typing never act.
-    for (TKey key : {kVkDelete, kVkLeft, kVkRight, kVkUp, kVkDown, kVkHome, kVkEnd, kVkSpace}) {
-        EXPECT_EQ(FilterHexKey(key, "").kind, KeyVerdictKind::kvRefuse) << key;
-    }
-}
+// A key and the character it types, as Hex's key rule gets them.
+struct HexKeyCase {
+    KeyDownArgs key;
+    KeyVerdict belowTwo;  // the verdict while Hex holds fewer than two characters
+};
 
-TEST(CharPanel, FilterHexKeyWithTwoCharactersPassesOnlyBackspace) {
-    for (const std::string hex : {"ab", "abc"}) {
-        for (TKey key = 0; key < 0x200; ++key) {
-            EXPECT_EQ(FilterHexKey(key, hex).kind,
-                      key == kVkBack ? KeyVerdictKind::kvPass : KeyVerdictKind::kvRefuse)
-                << key << " with Hex " << hex;
+TEST(CharPanel, FilterHexKeyDecidesByKeyAndTypedCharacter) {
+    constexpr KeyVerdict kPass{KeyVerdictKind::kvPass};
+    constexpr KeyVerdict kRefuse{KeyVerdictKind::kvRefuse};
+    const HexKeyCase cases[] = {
+        {{kVkBack, '\b'}, kPass},
+        {{kVk0, '0'}, kPass},
+        {{kVk9, '9'}, kPass},
+        {{0x65, '5'}, kPass},        // the key pad's 5 types a digit too
+        {{kVk0 + 1, '!'}, kRefuse},  // Shift+1 types punctuation, which is no hex digit
+        {{kVk0 + 6, '^'}, kRefuse},
+        {{kVkA, 'A'}, {KeyVerdictKind::kvReplace, 'a'}},
+        {{kVkA + 5, 'f'}, {KeyVerdictKind::kvReplace, 'f'}},
+        {{kVkZ, 'Z'}, {KeyVerdictKind::kvReplace, 'z'}},
+        {{kVkA + 21, '\x16'}, {KeyVerdictKind::kvReplace, 'v'}},  // Ctrl+V keeps pasting
+        {{kVkSpace, ' '}, kRefuse},
+        {{0xBD, '-'}, kRefuse},
+        {{kVkDelete, 0}, kRefuse},
+        {{kVkLeft, 0}, kRefuse},
+        {{kVkHome, 0}, kRefuse},
+        {{kVkEnd, 0}, kRefuse},
+        {{kVkShift, 0}, kRefuse},
+    };
+    for (const HexKeyCase& c : cases) {
+        for (const std::string hex : {"", "7"}) {
+            EXPECT_EQ(FilterHexKey(c.key, hex), c.belowTwo)
+                << "key " << c.key.key << " typing " << int{c.key.typedChar} << " with Hex " << hex;
+        }
+        for (const std::string hex : {"ab", "abc"}) {
+            EXPECT_EQ(FilterHexKey(c.key, hex).kind,
+                      c.key.key == kVkBack ? KeyVerdictKind::kvPass : KeyVerdictKind::kvRefuse)
+                << "key " << c.key.key << " with Hex " << hex;
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include "base/Exception.h"
 #include "toolkit/win32/Application.h"
+#include "toolkit/win32/CharMessage.h"
 #include "toolkit/win32/Form.h"
 
 namespace {
@@ -124,7 +125,11 @@ bool TControl::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
 LRESULT TControl::KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CHAR: {
-            char c = static_cast<char>(wParam);
+            // The key rules see the byte of the user's code page (a double-byte character by its
+            // lead byte); a character they leave as it is goes on exactly as it came.
+            const bool unicode = IsWindowUnicode(handle_) != FALSE;
+            const char typed = CharMessageBytes(wParam, unicode)[0];
+            char c = typed;
             // A replacement stands in for a typed character only, never for a control
             // character such as the paste of Ctrl+V.
             const char replacement = std::exchange(pendingChar_, '\0');
@@ -135,7 +140,7 @@ LRESULT TControl::KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (c == '\0')
                     return 0;
             }
-            return CallDefault(msg, static_cast<WPARAM>(static_cast<unsigned char>(c)), lParam);
+            return CallDefault(msg, c == typed ? wParam : CharMessageOf(c, unicode), lParam);
         }
         case WM_KEYUP:
         case WM_SYSKEYUP: {

@@ -19,13 +19,6 @@ inline constexpr const char* kPanelClass = "TPanel";
 inline constexpr const char* kLabelClass = "TLabel";
 inline constexpr const char* kImageClass = "TImage";
 
-// Key-down: set key to 0 to refuse the key (it then neither types nor edits); set typedChar to
-// replace the character the key types.
-struct KeyDownArgs {
-    TKey key;
-    char typedChar = 0;
-};
-
 using TNotifyHandler = std::function<void(TControl& sender)>;
 using TKeyDownHandler = std::function<void(TControl& sender, KeyDownArgs& args)>;
 using TKeyPressHandler = std::function<void(TControl& sender, char& key)>;

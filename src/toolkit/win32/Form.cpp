@@ -6,6 +6,7 @@
 #include "base/Exception.h"
 #include "toolkit/LayoutScaling.h"
 #include "toolkit/win32/Application.h"
+#include "toolkit/win32/CharMessage.h"
 #include "toolkit/win32/DatePicker.h"
 
 namespace {
@@ -310,19 +311,10 @@ bool TForm::PreTranslate(MSG& msg) {
                 return true;
             }
             TControl* control = TControl::FromHandle(msg.hwnd);
-            if (control && control->OnKeyDown) {
-                KeyDownArgs args{static_cast<TKey>(msg.wParam)};
-                control->ReplaceNextChar('\0');
-                control->OnKeyDown(*control, args);
-                // Keys with Alt belong to the window (Alt+F4, Alt+Space, mnemonics): the field's
-                // handler sees them, but may neither refuse them nor change what they type.
-                if (msg.message == WM_SYSKEYDOWN)
-                    return false;
-                if (args.key == 0)
-                    return true;
-                control->ReplaceNextChar(args.typedChar);
-            }
-            return false;
+            if (!control || !control->OnKeyDown)
+                return false;
+            RunKeyDown(*control, msg);
+            return true;
         }
         case WM_SYSCHAR:
             return ClickMnemonic(
@@ -330,6 +322,34 @@ bool TForm::PreTranslate(MSG& msg) {
         default:
             return false;
     }
+}
+
+// A key-down rule decides on the key together with the character it types, so the key is
+// translated first: the character message it makes waits in the queue, where a refusal takes it
+// out again before anything has reached the field.
+void TForm::RunKeyDown(TControl& control, const MSG& msg) {
+    TranslateMessage(&msg);
+    const UINT charMessage = msg.message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+    // Looked at in its Unicode form, which holds a double-byte character whole.
+    MSG typed{};
+    const bool types = PeekMessageW(&typed, msg.hwnd, charMessage, charMessage, PM_NOREMOVE) != 0;
+    KeyDownArgs args{static_cast<TKey>(msg.wParam),
+                     types ? CharMessageBytes(typed.wParam, true)[0] : '\0'};
+    const char typedChar = args.typedChar;
+    control.ReplaceNextChar('\0');
+    control.OnKeyDown(control, args);
+    // Keys with Alt belong to the window (Alt+F4, Alt+Space, mnemonics): the field's handler sees
+    // them, but may neither refuse them nor change what they type.
+    if (msg.message == WM_KEYDOWN) {
+        if (args.key == 0) {
+            if (types)
+                PeekMessageW(&typed, msg.hwnd, charMessage, charMessage, PM_REMOVE);
+            return;
+        }
+        if (args.typedChar != typedChar)
+            control.ReplaceNextChar(args.typedChar);
+    }
+    DispatchMessageA(&msg);
 }
 
 void TForm::Close() {

@@ -46,7 +46,8 @@ class TForm : public TControl, public TComponent {
     // Focus navigation (Tab / Shift+Tab) in the layout's tab order.
     void FocusNext(bool forward);
     void FocusChanged(TControl* control);
-    // Handles Tab and Alt+mnemonic before the message is translated; true when consumed.
+    // Handles Tab, Alt+mnemonic and the keys of fields with a key-down rule before the loop
+    // translates and dispatches the message; true when it needs nothing more.
     bool PreTranslate(MSG& msg);
     // Asks the window to close; the main window's close ends the program.
     void Close();
@@ -71,6 +72,7 @@ class TForm : public TControl, public TComponent {
     const TBoundHandler& Handler(std::string_view name) const;
     bool Available(std::string_view name) const;
     bool ClickMnemonic(char letter);
+    void RunKeyDown(TControl& control, const MSG& msg);
 
     TApplication& application_;
     const FormDesc& formDesc_;

@@ -290,20 +290,14 @@ void TForm1::editAsciiKeyUp(TControl&, TKey) {
 }
 
 void TForm1::editDecKeyPress(TControl&, char& key) {
-    if (FilterDecKey(key).kind == KeyVerdictKind::kvRefuse)
-        key = '\0';
+    ApplyKeyVerdict(FilterDecKey(key), key);
 }
 void TForm1::editDecKeyUp(TControl&, TKey) {
     WriteCharPanel(FromDec(ReadCharPanel()));
 }
 
 void TForm1::editHexKeyDown(TControl&, KeyDownArgs& args) {
-    const KeyVerdict verdict = FilterHexKey(args.key, CharField(CharField::cfHex).Text());
-    if (verdict.kind == KeyVerdictKind::kvRefuse) {
-        args.key = 0;
-    } else if (verdict.kind == KeyVerdictKind::kvReplace) {
-        args.typedChar = verdict.replacement;
-    }
+    ApplyKeyVerdict(FilterHexKey(args, CharField(CharField::cfHex).Text()), args);
 }
 void TForm1::editHexKeyUp(TControl&, TKey) {
     WriteCharPanel(FromHex(ReadCharPanel()));
@@ -312,11 +306,7 @@ void TForm1::editHexKeyUp(TControl&, TKey) {
 void TForm1::editControlKeyPress(TControl&, char& key) {
     const CharKeyResult result = FilterControlKey(key, ReadCharPanel());
     WriteCharPanel(result.panel);
-    if (result.verdict.kind == KeyVerdictKind::kvRefuse) {
-        key = '\0';
-    } else if (result.verdict.kind == KeyVerdictKind::kvReplace) {
-        key = result.verdict.replacement;
-    }
+    ApplyKeyVerdict(result.verdict, key);
 }
 void TForm1::editControlKeyUp(TControl&, TKey) {
     WriteCharPanel(FromControl(ReadCharPanel()));

@@ -9,6 +9,7 @@
 
 #include "ui/ControlIds.h"
 #include "win32/Calendar.h"
+#include "win32/CodePage1252.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
 
@@ -165,6 +166,17 @@ TEST_F(CalendarPanel, CharactersTypedIntoThePickerChangeNothing) {
     EXPECT_EQ(PickerDay(picker, program().Process()), next);
     EXPECT_TRUE(Shows(kIdDiff, "Difference"));
     ExpectNoErrorBox();
+}
+
+// A character of the code page that is no digit is quoted in the error as the byte the user typed.
+TEST_F(CalendarPanel, ACodePageCharacterInPickDateIsQuotedAsItsByte) {
+    for (const CodePageCharacter& c : kCp1252High) {
+        SCOPED_TRACE(c.dec);
+        ASSERT_TRUE(FocusControl(Control(kIdPickDate)));
+        SendMessageA(Control(kIdPickDate), EM_SETSEL, 0, -1);
+        TypeCharacter(c.character);
+        ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss(NotAnInteger(c.ascii)));
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "ui/ControlIds.h"
 #include "win32/Clipboard.h"
+#include "win32/CodePage1252.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
 #include "win32/Wait.h"
@@ -102,6 +103,40 @@ TEST_F(CharPanel, AltLetterInHexLeavesTheNextKeyItsOwnCharacter) {
     PressChord(VK_MENU, 'F');
     TypeText("1");
     EXPECT_TRUE(PanelShows(Fields{"", "1", "1", "1", "A"}));
+    ExpectNoErrorBox();
+}
+
+// A key passes Hex by the character it types: Shift with a digit key types punctuation, which is
+// refused, whether Hex is empty or holds one digit, and the release of Shift changes nothing.
+TEST_F(CharPanel, ShiftWithADigitKeyTypesNothingIntoHex) {
+    ASSERT_TRUE(FocusControl(Control(kIdEditHex)));
+    PressChord(VK_SHIFT, '1');
+    PressChord(VK_SHIFT, '6');
+    TypeText("5");
+    const Fields code5{"", "5", "5", "101", "E"};
+    ASSERT_TRUE(PanelShows(code5)) << "Shift+1 or Shift+6 entered an empty Hex";
+    PressChord(VK_SHIFT, '1');
+    PressChord(VK_SHIFT, '6');
+    TypeText("0");  // a last key whose result shows that every key before it has been taken
+    EXPECT_TRUE(PanelShows(Fields{"P", "80", "50", "101 0000", ""}))
+        << "Shift+1 or Shift+6 entered a Hex of one digit";
+    ExpectNoErrorBox();
+}
+
+TEST_F(CharPanel, CodePageCharactersEnterAsTheirOwnByte) {
+    for (const CodePageCharacter& c : kCp1252High) {
+        SCOPED_TRACE(c.dec);
+        ASSERT_TRUE(FocusControl(Control(kIdEditAscii)));
+        TypeCharacter(c.character);
+        EXPECT_TRUE(PanelShows(Fields{c.ascii, c.dec, c.hex, c.binary, ""}));
+    }
+    for (const CodePageCharacter& c : kCp1252High) {
+        SCOPED_TRACE(c.dec);
+        ASSERT_NO_FATAL_FAILURE(Type(kIdEditControl, "j"));
+        ASSERT_TRUE(PanelShows(kCode10));
+        TypeCharacter(c.character);  // refused: Ctrl takes only the codes 64 to 95
+        EXPECT_TRUE(PanelShows(kEmpty));
+    }
     ExpectNoErrorBox();
 }
 
