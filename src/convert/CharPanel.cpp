@@ -205,3 +205,49 @@ std::string ControlLetter(std::int32_t v) {
     }
     return CharacterText(static_cast<std::int32_t>(code));
 }
+
+CharPanelTexts CharPanel::Read() const {
+    return CharPanelTexts{view_.Text(CharField::cfAscii), view_.Text(CharField::cfDec),
+                          view_.Text(CharField::cfHex), view_.Text(CharField::cfBinary),
+                          view_.Text(CharField::cfCtrl)};
+}
+
+void CharPanel::Write(const CharPanelResult& result) {
+    for (CharField field : result.written) {
+        view_.SetText(field, FieldText(result.texts, field));
+    }
+}
+
+void CharPanel::editAsciiKeyDown(KeyDownArgs&) {
+    Write(AsciiKeyDown(Read()));
+}
+
+void CharPanel::editAsciiKeyUp() {
+    Write(FromAscii(Read()));
+}
+
+void CharPanel::editDecKeyPress(char& key) {
+    ApplyKeyVerdict(FilterDecKey(key), key);
+}
+
+void CharPanel::editDecKeyUp() {
+    Write(FromDec(Read()));
+}
+
+void CharPanel::editHexKeyDown(KeyDownArgs& key) {
+    ApplyKeyVerdict(FilterHexKey(key, view_.Text(CharField::cfHex)), key);
+}
+
+void CharPanel::editHexKeyUp() {
+    Write(FromHex(Read()));
+}
+
+void CharPanel::editControlKeyPress(char& key) {
+    const CharKeyResult result = FilterControlKey(key, Read());
+    Write(result.panel);
+    ApplyKeyVerdict(result.verdict, key);
+}
+
+void CharPanel::editControlKeyUp() {
+    Write(FromControl(Read()));
+}

@@ -1,15 +1,17 @@
 #pragma once
 // The character conversions panel: one character code shown as the character itself (Ascii), in
 // decimal (Dec), in hexadecimal (Hex), in binary (Binary, display only) and, below 32, as its
-// control letter (Ctrl). The panel keeps nothing but these five texts; every operation takes the
-// current texts and returns the new ones together with the fields it wrote, in the order it wrote
-// them, so the window writes back exactly those fields in that order.
+// control letter (Ctrl). The panel keeps nothing but these five texts. Its rules are functions of
+// the current texts that return the new ones together with the fields they wrote, in the order
+// they wrote them; the CharPanel class runs them over a view and writes back exactly those fields
+// in that order.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "base/Keys.h"
+#include "convert/PanelView.h"
 
 // The five field texts, bytes in the ANSI code page.
 struct CharPanelTexts {
@@ -26,6 +28,9 @@ enum class CharField { cfAscii, cfDec, cfHex, cfBinary, cfCtrl };
 
 const std::string& FieldText(const CharPanelTexts& texts, CharField field);
 std::string& FieldText(CharPanelTexts& texts, CharField field);
+
+// The five edits of the panel.
+using CharPanelView = TPanelView<CharField>;
 
 // The texts after an operation and the fields it wrote, first write first. A field appears at
 // most once. The window writes each listed field whose control text differs from the new text.
@@ -66,3 +71,25 @@ CharKeyResult FilterControlKey(char key, const CharPanelTexts& texts);
 std::string BinaryText(std::int32_t v);
 // The Ctrl text of v: the one character of code (v + 64) mod 256, or empty when that code is 0.
 std::string ControlLetter(std::int32_t v);
+
+// The panel over its view, one operation per handler of the window's character fields.
+class CharPanel {
+  public:
+    // The view must outlive the panel (the window owns both).
+    explicit CharPanel(CharPanelView& view) : view_(view) {}
+
+    void editAsciiKeyDown(KeyDownArgs& key);
+    void editAsciiKeyUp();
+    void editDecKeyPress(char& key);
+    void editDecKeyUp();
+    void editHexKeyDown(KeyDownArgs& key);
+    void editHexKeyUp();
+    void editControlKeyPress(char& key);
+    void editControlKeyUp();
+
+  private:
+    CharPanelTexts Read() const;
+    void Write(const CharPanelResult& result);
+
+    CharPanelView& view_;
+};

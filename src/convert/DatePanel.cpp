@@ -32,26 +32,26 @@ DatePanel::DatePanel(DatePanelView& view, TDateTime& referenceDate)
     : view_(view), referenceDate_(referenceDate) {}
 
 void DatePanel::Initialise() {
-    view_.WritePickDate("");
-    view_.WriteSysDate("");
+    view_.SetText(DateField::PickDate, "");
+    view_.SetText(DateField::SysDate, "");
     referenceDate_ = SentinelDate();
     const std::int64_t today = WholeDayOf(CurrentDate());
-    view_.WritePickerDay(static_cast<std::int32_t>(today));
+    view_.SetPickerDay(static_cast<std::int32_t>(today));
     CalendarChange();
 }
 
 void DatePanel::CalendarChange() {
-    const TDateTime picked = view_.ReadPickerValue();
+    const TDateTime picked = view_.PickerValue();
     const std::int64_t day = WholeDayOf(picked);
-    view_.WritePickDate(DayCountText(day - PICK_EPOCH_OFFSET));
-    view_.WriteSysDate(DayCountText(day));
+    view_.SetText(DateField::PickDate, DayCountText(day - PICK_EPOCH_OFFSET));
+    view_.SetText(DateField::SysDate, DayCountText(day));
     const std::int64_t referenceDay = WholeDayOf(referenceDate_);
     const TDateTime sentinel = SentinelDate();
     if (referenceDate_ != sentinel) {
-        view_.WriteDiffCaption(DateToText(referenceDate_) + " to " + DateToText(picked) + " = " +
-                               DayCountText(day - referenceDay) + " days");
+        view_.SetText(DateField::Diff, DateToText(referenceDate_) + " to " + DateToText(picked) +
+                                           " = " + DayCountText(day - referenceDay) + " days");
     } else {
-        view_.WriteDiffCaption("Difference");
+        view_.SetText(DateField::Diff, "Difference");
     }
 }
 
@@ -64,23 +64,23 @@ std::int32_t DatePanel::WritePickDay(std::int32_t pickDay) {
         throw ECommonCalendarError(kPickerRefusal);
     }
     const auto serial32 = static_cast<std::int32_t>(serial);
-    view_.WritePickerDay(serial32);
+    view_.SetPickerDay(serial32);
     return serial32;
 }
 
 void DatePanel::PickDateKeyUp() {
-    const std::string text = view_.ReadPickDate();
+    const std::string text = view_.Text(DateField::PickDate);
     if (text.empty()) {
         CalendarChange();
         return;
     }
     const std::int32_t pickDay = TextToInteger(text);
     const std::int32_t serial = WritePickDay(pickDay);
-    view_.WriteSysDate(IntegerToText(serial));
+    view_.SetText(DateField::SysDate, IntegerToText(serial));
 }
 
 void DatePanel::SysDateKeyUp() {
-    const std::string text = view_.ReadSysDate();
+    const std::string text = view_.Text(DateField::SysDate);
     if (text.empty()) {
         CalendarChange();
         return;
@@ -89,15 +89,15 @@ void DatePanel::SysDateKeyUp() {
     // A serial near the bottom of the 32-bit range has a Pick day below it. PickDate shows that
     // day exactly, as the arithmetic gives it; reading it back then fails as an integer outside
     // the 32-bit range, naming that text, and the picker is left alone.
-    view_.WritePickDate(DayCountText(std::int64_t{serial} - PICK_EPOCH_OFFSET));
-    const std::int32_t pickDay = TextToInteger(view_.ReadPickDate());
+    view_.SetText(DateField::PickDate, DayCountText(std::int64_t{serial} - PICK_EPOCH_OFFSET));
+    const std::int32_t pickDay = TextToInteger(view_.Text(DateField::PickDate));
     WritePickDay(pickDay);
 }
 
 void DatePanel::DiffClick() {
-    referenceDate_ = view_.ReadPickerValue();
+    referenceDate_ = view_.PickerValue();
     const std::string date = DateToText(referenceDate_);
-    view_.WriteDiffCaption(date + " to " + date + " = 0 days");
+    view_.SetText(DateField::Diff, date + " to " + date + " = 0 days");
 }
 
 void DatePanel::CalendarKeyPress(char& key) {

@@ -6,24 +6,20 @@
 #include <string>
 
 #include "base/DateTime.h"
+#include "convert/PanelView.h"
 
-// What the panel needs of its controls. The window implements it over the real controls; a test
-// implements it over plain values.
-class DatePanelView {
+enum class DateField { PickDate, SysDate, Diff };
+
+// The calendar panel's fields (the Pick day number, the PC day serial and the difference
+// caption) and its date picker.
+class DatePanelView : public TPanelView<DateField> {
   public:
-    virtual ~DatePanelView() = default;
-
-    virtual std::string ReadPickDate() = 0;
-    virtual void WritePickDate(const std::string& text) = 0;
-    virtual std::string ReadSysDate() = 0;
-    virtual void WriteSysDate(const std::string& text) = 0;
-    virtual void WriteDiffCaption(const std::string& text) = 0;
     // The picker's date and time of day.
-    virtual TDateTime ReadPickerValue() = 0;
+    virtual TDateTime PickerValue() const = 0;
     // Sets the picker's day to the given PC day serial and keeps its time of day. A day the
     // picker cannot show raises ECommonCalendarError "Failed to set calendar date or time" and
     // leaves the picker as it was.
-    virtual void WritePickerDay(std::int32_t daySerial) = 0;
+    virtual void SetPickerDay(std::int32_t daySerial) = 0;
 };
 
 // The marker that the reference date has not been fixed yet: 31 December of the year that the

@@ -37,9 +37,9 @@ std::string TotalText(std::int64_t seconds) {
 
 void TimePanel::Initialise() {
     const ClockReading now = CurrentTimeOfDay();
-    view_.SetHrText(TwoDigitFieldText(now.hour));
-    view_.SetMinText(TwoDigitFieldText(now.minute));
-    view_.SetSecText(TwoDigitFieldText(now.second));
+    view_.SetText(TimeField::Hr, TwoDigitFieldText(now.hour));
+    view_.SetText(TimeField::Min, TwoDigitFieldText(now.minute));
+    view_.SetText(TimeField::Sec, TwoDigitFieldText(now.second));
     UpdatePickTime();
 }
 
@@ -57,14 +57,14 @@ void TimePanel::SecKeyPress(char& key) const {
 }
 
 void TimePanel::PTimeKeyUp() {
-    const std::string text = view_.GetPTimeText();
+    const std::string text = view_.Text(TimeField::PTime);
     if (text.empty()) {
         return;
     }
     const TimeParts parts = SplitPickTime(TextToInteger(text));
-    view_.SetHrText(IntegerToText(parts.hours));
-    view_.SetMinText(IntegerToText(parts.minutes));
-    view_.SetSecText(IntegerToText(parts.seconds));
+    view_.SetText(TimeField::Hr, IntegerToText(parts.hours));
+    view_.SetText(TimeField::Min, IntegerToText(parts.minutes));
+    view_.SetText(TimeField::Sec, IntegerToText(parts.seconds));
 }
 
 void TimePanel::HrKeyUp() {
@@ -72,18 +72,18 @@ void TimePanel::HrKeyUp() {
 }
 
 void TimePanel::UpdatePickTime() {
-    if (view_.GetHrText().empty()) {
-        view_.SetHrText("0");
+    if (view_.Text(TimeField::Hr).empty()) {
+        view_.SetText(TimeField::Hr, "0");
     }
-    if (view_.GetMinText().empty()) {
-        view_.SetMinText("0");
+    if (view_.Text(TimeField::Min).empty()) {
+        view_.SetText(TimeField::Min, "0");
     }
-    if (view_.GetSecText().empty()) {
-        view_.SetSecText("0");
+    if (view_.Text(TimeField::Sec).empty()) {
+        view_.SetText(TimeField::Sec, "0");
     }
     // Negative counts (pasted text) are taken as they are: -1 hour is -3600 seconds.
-    const std::int64_t h = CountOrZero(view_.GetHrText());
-    const std::int64_t m = CountOrZero(view_.GetMinText());
-    const std::int64_t s = CountOrZero(view_.GetSecText());
-    view_.SetPTimeText(TotalText(JoinPickTime(h, m, s)));
+    const std::int64_t h = CountOrZero(view_.Text(TimeField::Hr));
+    const std::int64_t m = CountOrZero(view_.Text(TimeField::Min));
+    const std::int64_t s = CountOrZero(view_.Text(TimeField::Sec));
+    view_.SetText(TimeField::PTime, TotalText(JoinPickTime(h, m, s)));
 }

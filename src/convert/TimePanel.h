@@ -5,20 +5,12 @@
 
 #include <string>
 
-// The four edits of the panel, as the window offers them. Writing a text cannot fail.
-class TimePanelView {
-  public:
-    virtual ~TimePanelView() = default;
+#include "convert/PanelView.h"
 
-    virtual std::string GetPTimeText() const = 0;
-    virtual void SetPTimeText(const std::string& text) = 0;
-    virtual std::string GetHrText() const = 0;
-    virtual void SetHrText(const std::string& text) = 0;
-    virtual std::string GetMinText() const = 0;
-    virtual void SetMinText(const std::string& text) = 0;
-    virtual std::string GetSecText() const = 0;
-    virtual void SetSecText(const std::string& text) = 0;
-};
+enum class TimeField { PTime, Hr, Min, Sec };
+
+// The four edits of the panel.
+using TimePanelView = TPanelView<TimeField>;
 
 class TimePanel {
   public:

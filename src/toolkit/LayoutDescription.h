@@ -51,7 +51,6 @@ struct ControlDesc {
     std::string_view name;
     ControlKind kind;
     std::string_view parent;  // empty: the window itself
-    int id = 0;               // window control identifier
     Bounds bounds;
     int tabOrder = -1;  // -1: takes no part in focus navigation
     std::string_view text;
@@ -61,9 +60,11 @@ struct ControlDesc {
     bool enabled = true;
     bool tabStop = true;
     bool transparent = true;  // labels: draw on the parent's background
+    double dateValue = 0;     // date pickers: the date and time of day the layout stores
     EventBindings events;
     std::string_view componentClass;            // ControlKind::Component only
     std::span<const PropertyValue> properties;  // ControlKind::Component: written in order
+    int id = 0;  // the window control identifier, given by ControlIdOf when the window is built
 };
 
 struct FormDesc {
@@ -75,3 +76,9 @@ struct FormDesc {
     std::string_view onCreate;
     std::span<const ControlDesc> controls;  // bottom to top
 };
+
+// The window control identifier of the layout's control `name`: its row's place in the layout,
+// counted from kFirstControlId, so a program and a tool that drives it agree; 0 when the layout
+// has no such control.
+inline constexpr int kFirstControlId = 100;
+int ControlIdOf(const FormDesc& form, std::string_view name);

@@ -22,7 +22,7 @@ constexpr std::int32_t kJun15_2017 = 42901;
 
 // A picker value on the serial scale: the time of day is added after 30 December 1899 and
 // subtracted before it.
-double PickerValue(std::int32_t day, double time = kPickerTime) {
+double PickerValueOf(std::int32_t day, double time = kPickerTime) {
     return day >= 0 ? day + time : day - time;
 }
 
@@ -38,32 +38,40 @@ class RecordingView : public DatePanelView {
     std::int64_t highestDay = kDec31_9999;
     std::vector<std::string> writes;
 
-    std::string ReadPickDate() override { return pickDate; }
-    void WritePickDate(const std::string& text) override {
-        writes.push_back("PickDate=" + text);
-        pickDate = text;
+    std::string Text(DateField field) const override { return *Field(field); }
+    void SetText(DateField field, const std::string& text) override {
+        static const char* const kNames[] = {"PickDate=", "SysDate=", "Diff="};
+        writes.push_back(kNames[static_cast<int>(field)] + text);
+        *Field(field) = text;
     }
-    std::string ReadSysDate() override { return sysDate; }
-    void WriteSysDate(const std::string& text) override {
-        writes.push_back("SysDate=" + text);
-        sysDate = text;
-    }
-    void WriteDiffCaption(const std::string& text) override {
-        writes.push_back("Diff=" + text);
-        caption = text;
-    }
-    TDateTime ReadPickerValue() override { return picker; }
-    void WritePickerDay(std::int32_t daySerial) override {
+    TDateTime PickerValue() const override { return picker; }
+    void SetPickerDay(std::int32_t daySerial) override {
         writes.push_back("Picker=" + std::to_string(daySerial));
         if (daySerial < lowestDay || daySerial > highestDay) {
             throw ECommonCalendarError("Failed to set calendar date or time");
         }
         const double time = std::fabs(picker - std::trunc(picker));
-        picker = PickerValue(daySerial, time);
+        picker = PickerValueOf(daySerial, time);
     }
     // The user moves the picker.
     void Pick(std::int32_t day) {
-        picker = PickerValue(day, std::fabs(picker - std::trunc(picker)));
+        picker = PickerValueOf(day, std::fabs(picker - std::trunc(picker)));
+    }
+
+  private:
+    std::string* Field(DateField field) {
+        switch (field) {
+            case DateField::PickDate:
+                return &pickDate;
+            case DateField::SysDate:
+                return &sysDate;
+            case DateField::Diff:
+                break;
+        }
+        return &caption;
+    }
+    const std::string* Field(DateField field) const {
+        return const_cast<RecordingView*>(this)->Field(field);
     }
 };
 
@@ -104,12 +112,12 @@ struct DayForms {
 
 TEST_F(DatePanelTest, CalendarChangeWritesPickDayAndSerialOfThePickedDay) {
     const DayForms cases[] = {
-        {PickerValue(24837), "0", "24837"},      // 31 December 1967
-        {PickerValue(0), "-24837", "0"},         // 30 December 1899
-        {PickerValue(-1), "-24838", "-1"},       // 29 December 1899, value about -1.71
-        {PickerValue(36526), "11689", "36526"},  // 1 January 2000
-        {PickerValue(kSep14_1752), "-78634", "-53797"},
-        {PickerValue(kDec31_9999), "2933628", "2958465"},
+        {PickerValueOf(24837), "0", "24837"},      // 31 December 1967
+        {PickerValueOf(0), "-24837", "0"},         // 30 December 1899
+        {PickerValueOf(-1), "-24838", "-1"},       // 29 December 1899, value about -1.71
+        {PickerValueOf(36526), "11689", "36526"},  // 1 January 2000
+        {PickerValueOf(kSep14_1752), "-78634", "-53797"},
+        {PickerValueOf(kDec31_9999), "2933628", "2958465"},
     };
     for (const DayForms& c : cases) {
         view_.picker = c.pickerValue;

@@ -85,7 +85,8 @@ TEST_F(Form1LayoutTest, EveryParentIsAnEarlierPanelAndIdsAreUnique) {
         }
         EXPECT_TRUE(seen.insert(c.name).second) << "duplicate " << c.name;
         if (c.kind != ControlKind::Component) {
-            EXPECT_TRUE(ids.insert(c.id).second) << "duplicate id of " << c.name;
+            EXPECT_TRUE(ids.insert(ControlIdOf(form, c.name)).second)
+                << "duplicate id of " << c.name;
         }
     }
 }

@@ -15,29 +15,21 @@ namespace {
 class FakeTimeView : public TimePanelView {
   public:
     FakeTimeView(std::string pTime, std::string hr, std::string min, std::string sec)
-        : pTime_(std::move(pTime)),
-          hr_(std::move(hr)),
-          min_(std::move(min)),
-          sec_(std::move(sec)) {}
+        : texts_{std::move(pTime), std::move(hr), std::move(min), std::move(sec)} {}
 
-    std::string GetPTimeText() const override { return pTime_; }
-    void SetPTimeText(const std::string& text) override { Write("PTime", pTime_, text); }
-    std::string GetHrText() const override { return hr_; }
-    void SetHrText(const std::string& text) override { Write("Hr", hr_, text); }
-    std::string GetMinText() const override { return min_; }
-    void SetMinText(const std::string& text) override { Write("Min", min_, text); }
-    std::string GetSecText() const override { return sec_; }
-    void SetSecText(const std::string& text) override { Write("Sec", sec_, text); }
+    std::string Text(TimeField field) const override { return texts_[Index(field)]; }
+    void SetText(TimeField field, const std::string& text) override {
+        static const char* const kNames[] = {"PTime", "Hr", "Min", "Sec"};
+        texts_[Index(field)] = text;
+        writes.push_back(std::string(kNames[Index(field)]) + "=" + text);
+    }
 
     std::vector<std::string> writes;
 
   private:
-    void Write(const char* field, std::string& edit, const std::string& text) {
-        edit = text;
-        writes.push_back(std::string(field) + "=" + text);
-    }
+    static std::size_t Index(TimeField field) { return static_cast<std::size_t>(field); }
 
-    std::string pTime_, hr_, min_, sec_;
+    std::string texts_[4];
 };
 
 using Writes = std::vector<std::string>;

@@ -8,6 +8,7 @@
 #include "base/Exception.h"
 #include "toolkit/win32/Controls.h"
 #include "toolkit/win32/Form.h"
+#include "toolkit/win32/WindowClasses.h"
 
 namespace {
 
@@ -18,6 +19,11 @@ TApplication* g_application = nullptr;
 
 TApplication& Application() {
     return *g_application;
+}
+
+void RouteWindowError(void* sender) {
+    if (g_application)
+        g_application->HandleException(sender);
 }
 
 TApplication::TApplication() {
@@ -40,7 +46,7 @@ void TApplication::Initialize() {
     icon_ = LoadIconA(instance, "MAINICON");
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
+    wc.lpfnWndProc = ClassProcedure();
     wc.hInstance = instance;
     wc.hIcon = icon_;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -50,9 +56,10 @@ void TApplication::Initialize() {
     // A zero-size window in the middle of the screen: it is never seen, only its task-bar entry.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    HWND h = CreateWindowExA(0, kApplicationClass, title_.c_str(),
-                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                             x, y, 0, 0, nullptr, nullptr, instance, this);
+    HWND h =
+        CreateObjectWindow(0, kApplicationClass, title_.c_str(),
+                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x,
+                           y, 0, 0, nullptr, nullptr);
     if (!h)
         throw Exception("Cannot create the application window");
     window_.Reset(h);
@@ -184,23 +191,10 @@ void TApplication::Idle() {
         WaitMessage();
 }
 
-LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!app || !app->window_)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    try {
-        return app->WndProc(msg, wParam, lParam);
-    } catch (...) {
-        app->HandleException(app);
-        return 0;
-    }
-}
-
-LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TApplication::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The window's own messages while it is being made get the default handling.
+    if (!window_)
+        return DefaultHandling(msg, wParam, lParam);
     // The hooks see the message first.
     TMessage message{msg, wParam, static_cast<std::intptr_t>(lParam), 0};
     if (hooks_.Offer(message))
@@ -242,5 +236,5 @@ LRESULT TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProcA(window_.Get(), msg, wParam, lParam);
+    return DefaultHandling(msg, wParam, lParam);
 }

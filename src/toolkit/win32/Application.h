@@ -15,16 +15,15 @@
 
 #include "toolkit/WindowHook.h"
 #include "toolkit/win32/Handles.h"
+#include "toolkit/win32/WindowObject.h"
 
 class TControl;
 class TForm;
 
-class TApplication {
+class TApplication : private TWindowObject {
   public:
     TApplication();
     ~TApplication();
-    TApplication(const TApplication&) = delete;
-    TApplication& operator=(const TApplication&) = delete;
 
     // Registers the window classes and creates the application's window.
     void Initialize();
@@ -87,8 +86,7 @@ class TApplication {
     HWND ActiveFormWindow() const;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void AdoptForm(std::unique_ptr<TForm> form);
     bool SwallowReleaseOfModalKey(const MSG& msg);
 

@@ -1,6 +1,6 @@
 #include "toolkit/win32/Controls.h"
 
-#include <cctype>
+#include "toolkit/Mnemonic.h"
 
 // A push button; its caption may mark a mnemonic letter with "&".
 void TButton::CreateWnd(HWND parent) {
@@ -23,20 +23,15 @@ void TButton::Click() {
         OnClick(*this);
 }
 
-char TButton::Mnemonic() const {
-    const std::string_view text = Desc().text;
-    for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '&') {
-            if (text[i + 1] == '&') {
-                ++i;
-                continue;
-            }
-            return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
-        }
+bool TButton::ClickMnemonic(char letter) {
+    if (MnemonicOf(Desc().text) != letter || !IsWindowVisible(Handle()) ||
+        !IsWindowEnabled(Handle())) {
+        return false;
     }
-    return 0;
+    Click();
+    return true;
 }
 
-LRESULT TButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return KeyboardProc(msg, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The controls a form is built from: one object per window, created from its layout row.
+// The controls a form is built from: one object per window, created from its layout row. The
+// form's windows reach their objects through TWindowObject; what differs between the kinds of
+// control is virtual behaviour, never a question of which kind a control is.
 
 #include <windows.h>
 
@@ -10,34 +12,33 @@
 #include "base/Keys.h"
 #include "toolkit/LayoutDescription.h"
 #include "toolkit/win32/Handles.h"
+#include "toolkit/win32/WindowClasses.h"
+#include "toolkit/win32/WindowObject.h"
 
 class TForm;
 class TControl;
-
-// The toolkit's own window classes.
-inline constexpr const char* kPanelClass = "TPanel";
-inline constexpr const char* kLabelClass = "TLabel";
-inline constexpr const char* kImageClass = "TImage";
 
 using TNotifyHandler = std::function<void(TControl& sender)>;
 using TKeyDownHandler = std::function<void(TControl& sender, KeyDownArgs& args)>;
 using TKeyPressHandler = std::function<void(TControl& sender, char& key)>;
 using TKeyUpHandler = std::function<void(TControl& sender, TKey key)>;
 
-class TControl {
+class TControl : public TWindowObject {
   public:
     TControl(TForm& form, const ControlDesc& desc, Bounds bounds);
-    virtual ~TControl();
-    TControl(const TControl&) = delete;
-    TControl& operator=(const TControl&) = delete;
+    ~TControl() override;
 
     // Creates the window as a child of `parent`.
     virtual void CreateWnd(HWND parent) = 0;
+    // The window exists and has its font: a control that sizes itself to its text does it now.
+    virtual void Created() {}
 
-    HWND Handle() const { return handle_; }
     std::string_view Name() const { return desc_.name; }
     const ControlDesc& Desc() const { return desc_; }
     TForm& Form() const { return form_; }
+    TControl* AsControl() override { return this; }
+    // The control object of a window made by the toolkit, or null.
+    static TControl* ControlOf(HWND window);
 
     std::string Text() const;
     // Writing the text the control already has leaves it untouched.
@@ -51,17 +52,16 @@ class TControl {
     void SetFont(HFONT font);  // not owned
     HFONT Font() const { return font_; }
 
+    // Tab has just moved the focus here.
+    virtual void FocusedByTab() {}
+    // Alt with `letter` (upper case) was pressed: a control whose mnemonic it is acts and says so.
+    virtual bool ClickMnemonic(char /*letter*/) { return false; }
+
     TNotifyHandler OnClick;
     TNotifyHandler OnChange;
     TKeyDownHandler OnKeyDown;
     TKeyPressHandler OnKeyPress;
     TKeyUpHandler OnKeyUp;
-
-    // The window procedure of the toolkit's own window classes.
-    static WNDPROC OwnClassProcAddress() { return OwnClassProc; }
-
-    // Finds the control object of a window made by the toolkit, or null.
-    static TControl* FromHandle(HWND window);
 
     // The character the next WM_CHAR types instead of its own (set by a key-down handler; 0
     // for none). Every key-down sets it anew, so it never outlives its key.
@@ -71,30 +71,27 @@ class TControl {
     virtual bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   protected:
-    virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // A text was written: an edit being typed in keeps its caret after it.
+    virtual void TextWritten(const std::string& /*text*/) {}
 
-    // Creates a window of one of the toolkit's own classes (window procedure = WndProc).
+    // Creates a window of one of the toolkit's own classes.
     void CreateOwnClass(const char* className, DWORD style, DWORD exStyle, HWND parent,
                         const std::string& text);
-    // Creates a window of a system class and subclasses it (WndProc sees its messages first).
+    // Creates a window of a system class and subclasses it (HandleMessage sees its messages
+    // first).
     void CreateSystemClass(const char* className, DWORD style, DWORD exStyle, HWND parent,
                            const std::string& text);
-    void Attach(HWND handle);
-    HWND CreateWindowOf(const char* className, DWORD style, DWORD exStyle, HWND parent,
-                        const std::string& text, void* createParam);
 
     // Paints the whole client area: the button face first (the toolkit's own controls lie on
     // button-face panels, so that is how they look see-through), then draw(dc, clientRect).
     template <typename Draw>
     LRESULT PaintOnFace(Draw draw) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
+        PaintScope paint(Handle());
         RECT r{};
         GetClientRect(Handle(), &r);
-        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        draw(dc, r);
-        EndPaint(Handle(), &ps);
+        FillRect(paint.Get(), &r, GetSysColorBrush(COLOR_BTNFACE));
+        draw(paint.Get(), r);
         return 0;
     }
 
@@ -104,28 +101,22 @@ class TControl {
     Bounds initialBounds_;
 
   private:
-    static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    void CheckCreated(HWND window) const;
 
     TForm& form_;
     ControlDesc desc_;
-    HWND handle_ = nullptr;  // owned by the parent window, destroyed with it
-    HFONT font_ = nullptr;   // owned by the form
-    bool subclassed_ = false;
+    HFONT font_ = nullptr;  // owned by the form
     char pendingChar_ = 0;
 };
 
-// Registers the toolkit's own window classes once.
-void RegisterToolkitClasses(HINSTANCE instance);
-
 class TPanel : public TControl {
   public:
+    static constexpr ControlKind kKind = ControlKind::Panel;
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void Paint(HDC dc, const RECT& client);
@@ -134,56 +125,60 @@ class TPanel : public TControl {
 
 class TLabel : public TControl {
   public:
-    TLabel(TForm& form, const ControlDesc& desc, Bounds bounds, COLORREF color);
+    static constexpr ControlKind kKind = ControlKind::Label;
+    using TControl::TControl;
     void CreateWnd(HWND parent) override;
     // Sizes the label to its text in its font.
-    void AutoSize();
+    void Created() override;
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-  private:
-    COLORREF color_;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TEdit : public TControl {
   public:
+    static constexpr ControlKind kKind = ControlKind::Edit;
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
+    // Selects the whole text, so the next key replaces it.
+    void FocusedByTab() override;
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void TextWritten(const std::string& text) override;
 };
 
 class TMemo : public TControl {
   public:
+    static constexpr ControlKind kKind = ControlKind::Memo;
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TButton : public TControl {
   public:
+    static constexpr ControlKind kKind = ControlKind::Button;
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    // The letter marked with "&" in the caption, upper-cased, or 0.
-    char Mnemonic() const;
+    bool ClickMnemonic(char letter) override;
     void Click();
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 class TImage : public TControl {
   public:
+    static constexpr ControlKind kKind = ControlKind::Image;
     TImage(TForm& form, const ControlDesc& desc, Bounds bounds);
     void CreateWnd(HWND parent) override;
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
     UniqueBitmap bitmap_;

@@ -35,9 +35,6 @@ SYSTEMTIME ToSystemTime(std::int64_t day, double timeOfDay) {
 
 }  // namespace
 
-TDatePicker::TDatePicker(TForm& form, const ControlDesc& desc, Bounds bounds, TDateTime initial)
-    : TControl(form, desc, bounds), initial_(initial) {}
-
 void TDatePicker::CreateWnd(HWND parent) {
     CreateSystemClass(DATETIMEPICK_CLASSA,
                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | DTS_SHORTDATEFORMAT, 0,
@@ -46,8 +43,9 @@ void TDatePicker::CreateWnd(HWND parent) {
     SYSTEMTIME range[2] = {ToSystemTime(kFirstPickerDay, 0.0),
                            ToSystemTime(kLastPickerDay, 86399999.0 / kMillisecondsPerDay)};
     SendMessageA(Handle(), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
-    const double day = std::trunc(initial_);
-    WriteValue(static_cast<std::int64_t>(day), std::fabs(initial_ - day));
+    const TDateTime initial = Desc().dateValue;
+    const double day = std::trunc(initial);
+    WriteValue(static_cast<std::int64_t>(day), std::fabs(initial - day));
 }
 
 TDateTime TDatePicker::Value() const {
@@ -89,6 +87,6 @@ bool TDatePicker::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     return false;
 }
 
-LRESULT TDatePicker::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TDatePicker::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return KeyboardProc(msg, wParam, lParam);
 }

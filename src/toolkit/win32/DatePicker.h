@@ -8,7 +8,8 @@
 
 class TDatePicker : public TControl {
   public:
-    TDatePicker(TForm& form, const ControlDesc& desc, Bounds bounds, TDateTime initial);
+    static constexpr ControlKind kKind = ControlKind::DatePicker;
+    using TControl::TControl;
     void CreateWnd(HWND parent) override;
     bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -20,9 +21,8 @@ class TDatePicker : public TControl {
     void SetDay(std::int64_t pcDaySerial);
 
   protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void WriteValue(std::int64_t day, double timeOfDay);
-    TDateTime initial_;
 };

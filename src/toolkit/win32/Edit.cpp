@@ -10,8 +10,20 @@ void TEdit::CreateWnd(HWND parent) {
     CreateSystemClass("Edit", style, WS_EX_CLIENTEDGE, parent, std::string(Desc().text));
 }
 
-LRESULT TEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TEdit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return KeyboardProc(msg, wParam, lParam);
+}
+
+void TEdit::FocusedByTab() {
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TEdit::TextWritten(const std::string& text) {
+    // An edit being typed in keeps its caret after the text, where the user left off.
+    if (GetFocus() == Handle()) {
+        SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(text.size()),
+                     static_cast<LPARAM>(text.size()));
+    }
 }
 
 void TMemo::CreateWnd(HWND parent) {
@@ -21,7 +33,7 @@ void TMemo::CreateWnd(HWND parent) {
     CreateSystemClass("Edit", style, WS_EX_CLIENTEDGE, parent, std::string(Desc().text));
 }
 
-LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TMemo::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // Enter does not start a new line: the edit itself would insert one outside a dialog.
     if (msg == WM_CHAR && wParam == '\r')
         return 0;

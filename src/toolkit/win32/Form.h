@@ -1,25 +1,46 @@
 #pragma once
-// A top-level window built from a layout description: its controls, its fonts scaled to the
-// screen, its focus navigation, and the binding of control events to handlers by name.
+// A top-level window built from a layout description: each control of the layout made into the
+// member the derived form names for it, fonts and geometry scaled to the screen, the layout's
+// events bound by name to the handlers the form registered, and the keyboard's focus navigation.
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "toolkit/Component.h"
+#include "toolkit/HandlerTable.h"
 #include "toolkit/LayoutDescription.h"
+#include "toolkit/win32/ControlSlot.h"
 #include "toolkit/win32/Controls.h"
+#include "toolkit/win32/FocusNavigation.h"
+#include "toolkit/win32/FormFonts.h"
 
 class TApplication;
 
-// A handler that the layout can bind by name.
-using TBoundHandler =
-    std::variant<TNotifyHandler, TKeyDownHandler, TKeyPressHandler, TKeyUpHandler>;
+// The handlers a layout can bind by name.
+using THandlers = THandlerTable<TNotifyHandler, TKeyDownHandler, TKeyPressHandler, TKeyUpHandler>;
+
+// A method of a form as the handler of the event whose shape its signature has.
+template <class W>
+THandlers::Handler Method(W& w, void (W::*m)(TControl&)) {
+    return TNotifyHandler([&w, m](TControl& sender) { (w.*m)(sender); });
+}
+template <class W>
+THandlers::Handler Method(W& w, void (W::*m)(TControl&, KeyDownArgs&)) {
+    return TKeyDownHandler([&w, m](TControl& sender, KeyDownArgs& key) { (w.*m)(sender, key); });
+}
+template <class W>
+THandlers::Handler Method(W& w, void (W::*m)(TControl&, char&)) {
+    return TKeyPressHandler([&w, m](TControl& sender, char& key) { (w.*m)(sender, key); });
+}
+template <class W>
+THandlers::Handler Method(W& w, void (W::*m)(TControl&, TKey)) {
+    return TKeyUpHandler([&w, m](TControl& sender, TKey key) { (w.*m)(sender, key); });
+}
 
 // A form is also the owner of the non-visual components of its layout.
 class TForm : public TControl, public TComponent {
@@ -31,11 +52,11 @@ class TForm : public TControl, public TComponent {
     // Destroys the window and its controls' windows (the control objects stay).
     void DestroyWnd();
 
+    const FormDesc& Layout() const { return formDesc_; }
+    // The control of the layout's row `name`; raises Exception when there is none.
     TControl& Control(std::string_view name) const;
-    template <typename T>
-    T& ControlAs(std::string_view name) const {
-        return dynamic_cast<T&>(Control(name));
-    }
+    // The controls, bottom to top.
+    std::vector<TControl*> Controls() const;
 
     void SetCaption(const std::string& caption) { SetText(caption); }
     // Outer size of the window, frame and title bar included.
@@ -43,45 +64,36 @@ class TForm : public TControl, public TComponent {
     int OuterHeight() const;
     void SetOuterSize(int width, int height);
 
-    // Focus navigation (Tab / Shift+Tab) in the layout's tab order.
-    void FocusNext(bool forward);
-    void FocusChanged(TControl* control);
-    // Handles Tab, Alt+mnemonic and the keys of fields with a key-down rule before the loop
-    // translates and dispatches the message; true when it needs nothing more.
-    bool PreTranslate(MSG& msg);
+    void FocusNext(bool forward) { navigator_.FocusNext(forward); }
+    void FocusChanged(TControl* control) { navigator_.FocusChanged(*control); }
+    // Tab, Alt+mnemonic and the keys of fields with a key-down rule, before the loop translates
+    // and dispatches the message; true when it needs nothing more.
+    bool PreTranslate(MSG& msg) { return navigator_.PreTranslate(msg); }
     // Asks the window to close; the main window's close ends the program.
     void Close();
 
   protected:
-    // Builds the window and its controls from the layout and binds their events. Construction of
-    // a derived form calls it once its handlers are registered.
-    void Load();
-    void Bind(std::string_view name, TBoundHandler handler);
+    // Builds the window and its controls from the layout, each into its slot, and binds their
+    // events and the creation handler to `handlers`. A derived form calls it from its
+    // constructor, once its members exist.
+    void Load(std::span<const TControlSlot> slots, const THandlers& handlers);
     // Runs the creation handler; an error goes to the error display and creation goes on.
     void DoCreate();
     // Makes a non-visual component of the layout (the derived form knows the classes).
     virtual void CreateComponent(const ControlDesc& desc);
 
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
     static ControlDesc FormControlDesc(const FormDesc& desc);
-    void CreateControl(const ControlDesc& desc);
-    void BindEvents(TControl& control);
-    HFONT MakeFont(const FontDesc& font);
-    const TBoundHandler& Handler(std::string_view name) const;
-    bool Available(std::string_view name) const;
-    bool ClickMnemonic(char letter);
-    void RunKeyDown(TControl& control, const MSG& msg);
+    void CreateControl(const ControlDesc& row, int id, const TControlSlot& slot);
+    static void BindEvents(TControl& control, const THandlers& handlers);
 
     TApplication& application_;
     const FormDesc& formDesc_;
-    int scaleNum_ = 1;
-    int scaleDen_ = 1;
-    int windowFontHeight_ = 13;
+    TFormFonts fonts_;
     UniqueWindow window_;
-    std::vector<UniqueFont> fonts_;
     std::vector<std::unique_ptr<TControl>> controls_;
-    std::map<std::string, TBoundHandler, std::less<>> handlers_;
-    HWND lastFocus_ = nullptr;  // a child of the window, not owned
+    TFocusNavigator navigator_;
+    TNotifyHandler onCreate_;
 };

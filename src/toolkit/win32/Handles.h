@@ -1,15 +1,27 @@
 #pragma once
-// Owning wrappers for the Windows handles the toolkit creates. Move-only.
+// Owning wrappers for the Windows handles the program creates, move-only, and scoped helpers for
+// the handles it only borrows. Every owning wrapper counts the handles of its kind that are alive,
+// so a long run can show that nothing leaks (the desktop's own counters are not there on every
+// system).
 
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <utility>
+
+enum class HandleKind : std::size_t { Window, Font, Bitmap, Brush, Icon, Menu, Timer, Count };
+
+// The number of handles of a kind the program's wrappers hold now.
+int LiveHandles(HandleKind kind);
+// The wrappers' bookkeeping; only they call it.
+void CountHandle(HandleKind kind, int change);
 
 template <typename Handle, typename Deleter>
 class UniqueHandle {
   public:
     UniqueHandle() = default;
-    explicit UniqueHandle(Handle h) : handle_(h) {}
+    explicit UniqueHandle(Handle h) { Reset(h); }
     ~UniqueHandle() { Reset(); }
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
@@ -25,9 +37,13 @@ class UniqueHandle {
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset(Handle h = nullptr) {
-        if (handle_)
+        if (handle_) {
             Deleter{}(handle_);
+            CountHandle(Deleter::kKind, -1);
+        }
         handle_ = h;
+        if (handle_)
+            CountHandle(Deleter::kKind, +1);
     }
 
   private:
@@ -35,20 +51,57 @@ class UniqueHandle {
 };
 
 struct WindowDeleter {
+    static constexpr HandleKind kKind = HandleKind::Window;
     void operator()(HWND h) const { DestroyWindow(h); }
 };
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+struct FontDeleter {
+    static constexpr HandleKind kKind = HandleKind::Font;
+    void operator()(HFONT h) const { DeleteObject(h); }
+};
+struct BitmapDeleter {
+    static constexpr HandleKind kKind = HandleKind::Bitmap;
+    void operator()(HBITMAP h) const { DeleteObject(h); }
+};
+struct BrushDeleter {
+    static constexpr HandleKind kKind = HandleKind::Brush;
+    void operator()(HBRUSH h) const { DeleteObject(h); }
 };
 struct IconDeleter {
+    static constexpr HandleKind kKind = HandleKind::Icon;
     void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct MenuDeleter {
+    static constexpr HandleKind kKind = HandleKind::Menu;
+    void operator()(HMENU h) const { DestroyMenu(h); }
 };
 
 using UniqueWindow = UniqueHandle<HWND, WindowDeleter>;
-using UniqueFont = UniqueHandle<HFONT, GdiObjectDeleter>;
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectDeleter>;
-using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectDeleter>;
+using UniqueFont = UniqueHandle<HFONT, FontDeleter>;
+using UniqueBitmap = UniqueHandle<HBITMAP, BitmapDeleter>;
+using UniqueBrush = UniqueHandle<HBRUSH, BrushDeleter>;
 using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
+using UniqueMenu = UniqueHandle<HMENU, MenuDeleter>;
+
+// A running timer of a window, killed when the object goes. The window is not owned.
+class UniqueTimer {
+  public:
+    UniqueTimer() = default;
+    // Starts the timer; the object stays empty when the desktop refuses it.
+    UniqueTimer(HWND window, UINT_PTR id, UINT milliseconds);
+    ~UniqueTimer() { Reset(); }
+    UniqueTimer(UniqueTimer&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+    UniqueTimer& operator=(UniqueTimer&& other) noexcept;
+    UniqueTimer(const UniqueTimer&) = delete;
+    UniqueTimer& operator=(const UniqueTimer&) = delete;
+
+    explicit operator bool() const { return window_ != nullptr; }
+    void Reset();
+
+  private:
+    HWND window_ = nullptr;  // not owned
+    UINT_PTR id_ = 0;
+};
 
 // A device context obtained with GetDC, released on scope exit.
 class WindowDC {
@@ -77,7 +130,7 @@ class MemoryDC {
     HDC dc_;
 };
 
-// Selects a GDI object into a DC for the scope.
+// Selects a GDI object into a DC for the scope; neither is owned.
 class SelectedObject {
   public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
@@ -88,4 +141,19 @@ class SelectedObject {
   private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// BeginPaint and EndPaint around the painting of one WM_PAINT.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HWND window_;  // not owned
+    PAINTSTRUCT paint_{};
+    HDC dc_;
 };

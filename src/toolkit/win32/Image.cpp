@@ -11,7 +11,7 @@ void TImage::CreateWnd(HWND parent) {
     CreateOwnClass(kImageClass, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent, "");
 }
 
-LRESULT TImage::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TImage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
@@ -28,6 +28,6 @@ LRESULT TImage::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                            SRCCOPY);
             });
         default:
-            return TControl::WndProc(msg, wParam, lParam);
+            return TControl::HandleMessage(msg, wParam, lParam);
     }
 }

@@ -1,15 +1,29 @@
 #include "toolkit/win32/Controls.h"
 
 // A label: text in its own font and colour on the panel's background.
-TLabel::TLabel(TForm& form, const ControlDesc& desc, Bounds bounds, COLORREF color)
-    : TControl(form, desc, bounds), color_(color) {}
+
+namespace {
+
+COLORREF ColorOf(ColorRole role) {
+    switch (role) {
+        case ColorRole::Black:
+            return RGB(0, 0, 0);
+        case ColorRole::Blue:
+            return RGB(0, 0, 255);
+        case ColorRole::WindowText:
+        default:
+            return GetSysColor(COLOR_WINDOWTEXT);
+    }
+}
+
+}  // namespace
 
 void TLabel::CreateWnd(HWND parent) {
     CreateOwnClass(kLabelClass, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent,
                    std::string(Desc().text));
 }
 
-void TLabel::AutoSize() {
+void TLabel::Created() {
     WindowDC dc(Handle());
     SelectedObject font(dc.Get(), Font());
     const std::string text = Text();
@@ -21,7 +35,7 @@ void TLabel::AutoSize() {
     SetBounds(b);
 }
 
-LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TLabel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
@@ -31,12 +45,12 @@ LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return PaintOnFace([this](HDC dc, const RECT& r) {
                 SelectedObject font(dc, Font());
                 SetBkMode(dc, TRANSPARENT);
-                SetTextColor(dc, color_);
+                SetTextColor(dc, ColorOf(Desc().font.color));
                 const std::string text = Text();
                 RECT box = r;
                 DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT);
             });
         default:
-            return TControl::WndProc(msg, wParam, lParam);
+            return TControl::HandleMessage(msg, wParam, lParam);
     }
 }

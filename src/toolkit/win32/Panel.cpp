@@ -24,14 +24,14 @@ void TPanel::Paint(HDC dc, const RECT& client) {
     }
 }
 
-LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TPanel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
             return PaintOnFace([this](HDC dc, const RECT& r) { Paint(dc, r); });
         case WM_SETTEXT: {
-            const LRESULT r = CallDefault(msg, wParam, lParam);
+            const LRESULT r = DefaultHandling(msg, wParam, lParam);
             InvalidateRect(Handle(), nullptr, TRUE);
             return r;
         }
@@ -61,5 +61,5 @@ LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return TControl::WndProc(msg, wParam, lParam);
+    return TControl::HandleMessage(msg, wParam, lParam);
 }

@@ -10,17 +10,13 @@ void Win32Icon::Assign(const TIcon& source) {
     if (source.Handle() != 0) {
         copy = CopyIcon(FromHandleValue<HICON>(source.Handle()));
     }
-    Clear();
-    icon_ = copy;
+    icon_.Reset(copy);
 }
 
 void Win32Icon::Clear() {
-    if (icon_ != nullptr) {
-        DestroyIcon(icon_);
-        icon_ = nullptr;
-    }
+    icon_.Reset();
 }
 
 THandleValue Win32Icon::Handle() const {
-    return ToHandleValue(icon_);
+    return ToHandleValue(icon_.Get());
 }

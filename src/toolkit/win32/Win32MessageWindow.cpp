@@ -21,15 +21,14 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-Win32MessageWindow::Win32MessageWindow(HINSTANCE instance, Kind kind, TMessageHandler handler,
-                                       TErrorHandler onError)
-    : handler_(std::move(handler)), onError_(std::move(onError)) {
-    RegisterWindowClass(instance, &Win32MessageWindow::WindowProc);
+Win32MessageWindow::Win32MessageWindow(HINSTANCE instance, Kind kind, TMessageHandler handler)
+    : handler_(std::move(handler)) {
+    RegisterWindowClass(instance, ClassProcedure());
     const bool topLevel = kind == Kind::TopLevel;
-    window_ =
-        CreateWindowExA(topLevel ? WS_EX_TOOLWINDOW : 0, kClassName, "", topLevel ? WS_POPUP : 0, 0,
-                        0, 0, 0, topLevel ? nullptr : HWND_MESSAGE, nullptr, instance, this);
-    if (window_ == nullptr) {
+    window_.Reset(CreateObjectWindow(topLevel ? WS_EX_TOOLWINDOW : 0, kClassName, "",
+                                     topLevel ? WS_POPUP : 0, 0, 0, 0, 0,
+                                     topLevel ? nullptr : HWND_MESSAGE, nullptr));
+    if (!window_) {
         throw EOutOfResources("Cannot create a hidden window");
     }
     forwarding_ = true;
@@ -37,32 +36,18 @@ Win32MessageWindow::Win32MessageWindow(HINSTANCE instance, Kind kind, TMessageHa
 
 Win32MessageWindow::~Win32MessageWindow() {
     forwarding_ = false;
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    window_.Reset();
 }
 
 THandleValue Win32MessageWindow::Handle() const {
-    return ToHandleValue(window_);
+    return ToHandleValue(window_.Get());
 }
 
-LRESULT CALLBACK Win32MessageWindow::WindowProc(HWND window, UINT msg, WPARAM wParam,
-                                                LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Win32MessageWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr || !self->forwarding_) {
-        return DefWindowProcA(window, msg, wParam, lParam);
+LRESULT Win32MessageWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!forwarding_) {
+        return DefaultHandling(msg, wParam, lParam);
     }
     TMessage message{msg, wParam, lParam, 0};
-    try {
-        self->handler_(message);
-    } catch (...) {
-        if (self->onError_) {
-            self->onError_(std::current_exception());
-        }
-    }
+    handler_(message);
     return message.Result;
 }

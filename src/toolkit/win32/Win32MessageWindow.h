@@ -1,18 +1,15 @@
 #pragma once
 // A hidden window whose every message goes to one handler. Once it exists none of its messages
 // gets the desktop's default processing: the handler's Result is the answer. An error escaping
-// the handler never crosses the window procedure; it goes to the error handler instead.
+// the handler goes to the application's error routine, like every window's.
 
 #include <windows.h>
 
-#include <exception>
-#include <functional>
-
 #include "toolkit/MessageWindow.h"
+#include "toolkit/win32/Handles.h"
+#include "toolkit/win32/WindowObject.h"
 
-using TErrorHandler = std::function<void(std::exception_ptr)>;
-
-class Win32MessageWindow : public TMessageWindow {
+class Win32MessageWindow : public TMessageWindow, private TWindowObject {
   public:
     enum class Kind {
         TopLevel,     // a zero-size tool window: hears the session-end broadcasts too
@@ -20,21 +17,17 @@ class Win32MessageWindow : public TMessageWindow {
     };
 
     // Raises EOutOfResources when the window cannot be made.
-    Win32MessageWindow(HINSTANCE instance, Kind kind, TMessageHandler handler,
-                       TErrorHandler onError);
+    Win32MessageWindow(HINSTANCE instance, Kind kind, TMessageHandler handler);
     ~Win32MessageWindow() override;
-    Win32MessageWindow(const Win32MessageWindow&) = delete;
-    Win32MessageWindow& operator=(const Win32MessageWindow&) = delete;
 
     THandleValue Handle() const override;
-    HWND Window() const noexcept { return window_; }
+    HWND Window() const noexcept { return window_.Get(); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     TMessageHandler handler_;
-    TErrorHandler onError_;
-    HWND window_ = nullptr;  // owned
+    UniqueWindow window_;
     // False while the window is being made or destroyed: those messages get default handling.
     bool forwarding_ = false;
 };

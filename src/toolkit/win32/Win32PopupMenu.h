@@ -7,19 +7,17 @@
 #include <string>
 
 #include "toolkit/PopupMenu.h"
+#include "toolkit/win32/Handles.h"
 
 class Win32PopupMenu : public TPopupMenu {
   public:
     // commandWindow (not owned) receives the commands.
     Win32PopupMenu(TComponent* owner, HWND commandWindow);
-    ~Win32PopupMenu() override;
-    Win32PopupMenu(const Win32PopupMenu&) = delete;
-    Win32PopupMenu& operator=(const Win32PopupMenu&) = delete;
 
     void AppendItem(UINT commandId, const std::string& text);
     void Popup(int x, int y) override;
 
   private:
-    HMENU menu_;          // owned
+    UniqueMenu menu_;
     HWND commandWindow_;  // not owned
 };

@@ -6,19 +6,12 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-Win32Timer::Win32Timer(HINSTANCE instance, TErrorHandler onError)
-    : window_(
-          instance, Win32MessageWindow::Kind::MessageOnly,
-          [this](TMessage& message) {
-              if (message.Msg == WM_TIMER && onTimer_) {
-                  onTimer_(this);
-              }
-          },
-          std::move(onError)) {}
-
-Win32Timer::~Win32Timer() {
-    Stop();
-}
+Win32Timer::Win32Timer(HINSTANCE instance)
+    : window_(instance, Win32MessageWindow::Kind::MessageOnly, [this](TMessage& message) {
+          if (message.Msg == WM_TIMER && onTimer_) {
+              onTimer_(this);
+          }
+      }) {}
 
 void Win32Timer::SetEnabled(bool value) {
     if (value != enabled_) {
@@ -39,16 +32,9 @@ void Win32Timer::SetOnTimer(TNotifyEvent handler) {
     Restart();
 }
 
-void Win32Timer::Stop() {
-    if (running_) {
-        KillTimer(window_.Window(), kTimerId);
-        running_ = false;
-    }
-}
-
 void Win32Timer::Restart() {
-    Stop();
+    running_.Reset();
     if (enabled_ && interval_ > 0 && onTimer_) {
-        running_ = SetTimer(window_.Window(), kTimerId, static_cast<UINT>(interval_), nullptr) != 0;
+        running_ = UniqueTimer(window_.Window(), kTimerId, static_cast<UINT>(interval_));
     }
 }

@@ -5,15 +5,13 @@
 #include <windows.h>
 
 #include "toolkit/Timer.h"
+#include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Win32MessageWindow.h"
 
 class Win32Timer : public TTimer {
   public:
     // Starts disabled with an interval of 1000 ms.
-    Win32Timer(HINSTANCE instance, TErrorHandler onError);
-    ~Win32Timer() override;
-    Win32Timer(const Win32Timer&) = delete;
-    Win32Timer& operator=(const Win32Timer&) = delete;
+    explicit Win32Timer(HINSTANCE instance);
 
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool value) override;
@@ -24,11 +22,10 @@ class Win32Timer : public TTimer {
   private:
     // Runs the desktop's timer exactly while enabled, with a positive interval and a handler.
     void Restart();
-    void Stop();
 
     Win32MessageWindow window_;
     TNotifyEvent onTimer_;
     bool enabled_ = false;
     int interval_ = 1000;
-    bool running_ = false;
+    UniqueTimer running_;  // declared after the window, so it stops before the window goes
 };

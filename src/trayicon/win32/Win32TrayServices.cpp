@@ -20,9 +20,8 @@ static_assert(NIF_MESSAGE == kNifMessage && NIF_ICON == kNifIcon && NIF_TIP == k
 static_assert(SW_HIDE == kSwHide && SW_RESTORE == kSwRestore);
 static_assert(VK_SHIFT == kVkShiftKey && VK_CONTROL == kVkControlKey && VK_MENU == kVkMenuKey);
 
-Win32TrayServices::Win32TrayServices(TrayApplication& application, HINSTANCE instance,
-                                     TErrorHandler onError)
-    : application_(application), instance_(instance), onError_(std::move(onError)) {}
+Win32TrayServices::Win32TrayServices(TrayApplication& application, HINSTANCE instance)
+    : application_(application), instance_(instance) {}
 
 bool Win32TrayServices::ShellNotifyIcon(TNotifyIconOperation operation,
                                         const TNotifyIconData& data) {
@@ -45,7 +44,7 @@ bool Win32TrayServices::ShellNotifyIcon(TNotifyIconOperation operation,
 
 std::unique_ptr<TMessageWindow> Win32TrayServices::CreateMessageWindow(TMessageHandler handler) {
     return std::make_unique<Win32MessageWindow>(instance_, Win32MessageWindow::Kind::TopLevel,
-                                                std::move(handler), onError_);
+                                                std::move(handler));
 }
 
 std::int16_t Win32TrayServices::GetKeyState(std::int32_t virtualKey) {
@@ -73,7 +72,7 @@ std::unique_ptr<TIcon> Win32TrayServices::CreateIcon() {
 }
 
 std::unique_ptr<TTimer> Win32TrayServices::CreateTimer() {
-    return std::make_unique<Win32Timer>(instance_, onError_);
+    return std::make_unique<Win32Timer>(instance_);
 }
 
 std::string Win32TrayServices::ResourceString(int id) {

@@ -10,9 +10,10 @@
 
 class Win32TrayServices : public TrayServices {
   public:
-    // application (not owned) outlives these services. onError receives every error that
-    // escapes a component's handling of a hidden-window message or a timer tick.
-    Win32TrayServices(TrayApplication& application, HINSTANCE instance, TErrorHandler onError);
+    // application (not owned) outlives these services. An error that escapes a component's
+    // handling of a hidden-window message or a timer tick goes to the application's error
+    // routine, like every window's.
+    Win32TrayServices(TrayApplication& application, HINSTANCE instance);
 
     TrayApplication& Application() override { return application_; }
     bool ShellNotifyIcon(TNotifyIconOperation operation, const TNotifyIconData& data) override;
@@ -28,5 +29,4 @@ class Win32TrayServices : public TrayServices {
   private:
     TrayApplication& application_;
     HINSTANCE instance_;  // not owned
-    TErrorHandler onError_;
 };

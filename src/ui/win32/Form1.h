@@ -12,10 +12,11 @@
 #include "toolkit/win32/Form.h"
 #include "trayicon/TrayIcon.h"
 #include "ui/win32/ApplicationTrayAdapter.h"
+#include "ui/win32/PanelViews.h"
 
 class Win32TrayServices;
 
-class TForm1 : public TForm, private DatePanelView, private TimePanelView {
+class TForm1 : public TForm {
   public:
     // Assigns `self` first, so the creation handler can reach the window through it.
     TForm1(TApplication& application, TForm1*& self);
@@ -58,34 +59,14 @@ class TForm1 : public TForm, private DatePanelView, private TimePanelView {
     void CreateComponent(const ControlDesc& desc) override;
 
   private:
-    void BindHandlers();
-    // Finds every control of the layout once, into the members below.
-    void ResolveControls();
+    // The one table of the window's bindings: each control of the layout into its member below,
+    // each handler name of the layout to its method above.
+    std::vector<TControlSlot> ControlSlots();
+    THandlers Handlers();
+    // Gives the panels' views their controls.
+    void AssignViews();
 
-    // DatePanelView
-    std::string ReadPickDate() override;
-    void WritePickDate(const std::string& text) override;
-    std::string ReadSysDate() override;
-    void WriteSysDate(const std::string& text) override;
-    void WriteDiffCaption(const std::string& text) override;
-    TDateTime ReadPickerValue() override;
-    void WritePickerDay(std::int32_t daySerial) override;
-
-    // TimePanelView
-    std::string GetPTimeText() const override;
-    void SetPTimeText(const std::string& text) override;
-    std::string GetHrText() const override;
-    void SetHrText(const std::string& text) override;
-    std::string GetMinText() const override;
-    void SetMinText(const std::string& text) override;
-    std::string GetSecText() const override;
-    void SetSecText(const std::string& text) override;
-
-    CharPanelTexts ReadCharPanel() const;
-    void WriteCharPanel(const CharPanelResult& result);
-    TControl& CharField(CharField field) const;
-
-    // One reference per control of the layout, under its name; the window owns them all.
+    // One member per control of the layout, under its name; the window owns them all.
     TPanel* Panel2 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label16 = nullptr;
@@ -133,8 +114,12 @@ class TForm1 : public TForm, private DatePanelView, private TimePanelView {
     TTrayIcon* TrayIcon1 = nullptr;  // owned by the window as its component
 
     TDateTime referenceDate_ = 0;
+    TDatePanelView dateView_;
+    TTimePanelView timeView_;
+    TCharPanelView charView_;
     DatePanel datePanel_;
     TimePanel timePanel_;
+    CharPanel charPanel_;
 };
 
 // The main window, assigned when its construction begins.

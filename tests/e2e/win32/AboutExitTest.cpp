@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
 #include "win32/Tray.h"
@@ -26,25 +26,25 @@ using AboutPanel = ProgramTest;
 
 TEST_F(AboutPanel, AboutAndCloseSwitchTheCaptionBothWays) {
     // A text in a conversion panel, which the About panel must leave alone.
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdEditDec, "65"));
-    ASSERT_TRUE(Shows(kIdEditAscii, "A"));
-    const HWND panel = Control(kIdPnlAbout);
+    ASSERT_NO_FATAL_FAILURE(Replace("editDec", "65"));
+    ASSERT_TRUE(Shows("editAscii", "A"));
+    const HWND panel = Control("pnlAbout");
     ASSERT_NE(panel, nullptr);
     ASSERT_FALSE(Visible(panel)) << "the About panel is shown at start";
 
-    ClickCentre(Control(kIdButton2));
+    ClickCentre(Control("Button2"));
     EXPECT_TRUE(CaptionIs("About Zelvor"));
     EXPECT_TRUE(WaitUntil([&] { return Visible(panel); })) << "About did not show the panel";
     EXPECT_EQ(TextOf(program().Application()), kTaskBarTitle);
     // It covers the buttons beneath.
     RECT covered{};
     const RECT panelRect = ScreenRectOf(panel);
-    const RECT exitRect = ScreenRectOf(Control(kIdButton1));
+    const RECT exitRect = ScreenRectOf(Control("Button1"));
     EXPECT_TRUE(IntersectRect(&covered, &panelRect, &exitRect) && EqualRect(&covered, &exitRect))
         << "the About panel does not cover the Exit button";
     SaveScreenshot("about");
 
-    ClickCentre(Control(kIdButton3));
+    ClickCentre(Control("Button3"));
     EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
     EXPECT_TRUE(WaitUntil([&] { return !Visible(panel); })) << "Close did not hide the panel";
     // The focus leaves the hidden panel for a control the user can see.
@@ -53,18 +53,18 @@ TEST_F(AboutPanel, AboutAndCloseSwitchTheCaptionBothWays) {
         return focus != nullptr && Visible(focus);
     })) << "the focus stayed in the hidden About panel";
     EXPECT_EQ(TextOf(program().Application()), kTaskBarTitle);
-    EXPECT_TRUE(Shows(kIdEditAscii, "A"));
-    EXPECT_TRUE(Shows(kIdEditDec, "65"));
+    EXPECT_TRUE(Shows("editAscii", "A"));
+    EXPECT_TRUE(Shows("editDec", "65"));
     ExpectNoErrorBox();
 }
 
 // The panel covers the buttons but they stay enabled: About keeps the focus after its click, so
 // the keyboard presses it again; Alt+C is Close's mnemonic while the panel is shown.
 TEST_F(AboutPanel, TheKeyboardReachesTheButtonsTheMnemonicsName) {
-    const HWND panel = Control(kIdPnlAbout);
-    ClickCentre(Control(kIdButton2));
+    const HWND panel = Control("pnlAbout");
+    ClickCentre(Control("Button2"));
     ASSERT_TRUE(CaptionIs("About Zelvor"));
-    ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(program().Main()) == Control(kIdButton2); }))
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindowOf(program().Main()) == Control("Button2"); }))
         << "About did not keep the focus";
 
     PressKey(VK_SPACE);
@@ -78,9 +78,9 @@ TEST_F(AboutPanel, TheKeyboardReachesTheButtonsTheMnemonicsName) {
 }
 
 TEST_F(AboutPanel, EnterStartsNoNewLineInTheNotice) {
-    ClickCentre(Control(kIdButton2));
+    ClickCentre(Control("Button2"));
     ASSERT_TRUE(CaptionIs("About Zelvor"));
-    const HWND memo = Control(kIdMemo1);
+    const HWND memo = Control("Memo1");
     const std::string notice = TextOf(memo);
     ASSERT_TRUE(FocusControl(memo));
     PressKey(VK_RETURN);
@@ -113,7 +113,7 @@ TEST_P(ProgramEnd, EndsWithResultZeroAndTakesTheIconAway) {
     const HWND main = program().Main();
     switch (GetParam().ending) {
         case Ending::ExitButton:
-            ClickCentre(Control(kIdButton1));
+            ClickCentre(Control("Button1"));
             break;
         case Ending::CloseCommand:  // the close box and the system menu's Close
             PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -122,7 +122,7 @@ TEST_P(ProgramEnd, EndsWithResultZeroAndTakesTheIconAway) {
             PostMessageA(main, WM_CLOSE, 0, 0);
             break;
         case Ending::ExitMnemonic:  // Alt+X, from a conversion field
-            ASSERT_TRUE(FocusControl(Control(kIdPTime)));
+            ASSERT_TRUE(FocusControl(Control("PTime")));
             PressChord(VK_MENU, 'X');
             break;
     }

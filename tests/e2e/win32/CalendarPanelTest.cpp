@@ -5,9 +5,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Calendar.h"
 #include "win32/CodePage1252.h"
 #include "win32/Input.h"
@@ -29,7 +30,7 @@ struct Keys {
 
 struct TypingCase {
     const char* name;
-    int edit;  // the edit typed into
+    const char* edit;  // the edit typed into
     std::vector<Keys> keys;
     int pcSerial;  // the day the picker must show afterwards
 };
@@ -50,9 +51,10 @@ class CalendarTyping : public ProgramTest, public ::testing::WithParamInterface<
 
 TEST_P(CalendarTyping, MovesThePickerAndFillsTheOtherEdit) {
     const TypingCase& c = GetParam();
-    const int other = c.edit == kIdPickDate ? kIdSysDate : kIdPickDate;
+    const bool intoPickDate = std::string_view(c.edit) == "PickDate";
+    const char* other = intoPickDate ? "SysDate" : "PickDate";
     const std::string otherText =
-        std::to_string(c.edit == kIdPickDate ? c.pcSerial : c.pcSerial - kPickEpochOffset);
+        std::to_string(intoPickDate ? c.pcSerial : c.pcSerial - kPickEpochOffset);
 
     bool first = true;
     for (const auto& k : c.keys) {
@@ -68,55 +70,55 @@ TEST_P(CalendarTyping, MovesThePickerAndFillsTheOtherEdit) {
     }
     EXPECT_TRUE(Shows(other, otherText));
     EXPECT_TRUE(Shows(c.edit, Joined(c.keys))) << "the typed text is not rewritten";
-    EXPECT_EQ(PickerDay(Control(kIdCalendar), program().Process()), FromPcSerial(c.pcSerial));
-    EXPECT_TRUE(Shows(kIdDiff, "Difference")) << "typing a day leaves the caption alone";
+    EXPECT_EQ(PickerDay(Control("Calendar"), program().Process()), FromPcSerial(c.pcSerial));
+    EXPECT_TRUE(Shows("Diff", "Difference")) << "typing a day leaves the caption alone";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PickDate, CalendarTyping,
     ::testing::Values(
-        TypingCase{"Digits", kIdPickDate, {{"11689", ""}}, 36526},
-        TypingCase{"Zero", kIdPickDate, {{"0", ""}}, 24837},
-        TypingCase{"MinusSign", kIdPickDate, {{"-", NotAnInteger("-")}, {"5", ""}}, 24832},
-        TypingCase{"PlusSign", kIdPickDate, {{"+", NotAnInteger("+")}, {"7", ""}}, 24844},
-        TypingCase{"DollarHex", kIdPickDate, {{"$", NotAnInteger("$")}, {"1F", ""}}, 24868},
-        TypingCase{"ZeroXHex", kIdPickDate, {{"0x", NotAnInteger("0x")}, {"1f", ""}}, 24868},
+        TypingCase{"Digits", "PickDate", {{"11689", ""}}, 36526},
+        TypingCase{"Zero", "PickDate", {{"0", ""}}, 24837},
+        TypingCase{"MinusSign", "PickDate", {{"-", NotAnInteger("-")}, {"5", ""}}, 24832},
+        TypingCase{"PlusSign", "PickDate", {{"+", NotAnInteger("+")}, {"7", ""}}, 24844},
+        TypingCase{"DollarHex", "PickDate", {{"$", NotAnInteger("$")}, {"1F", ""}}, 24868},
+        TypingCase{"ZeroXHex", "PickDate", {{"0x", NotAnInteger("0x")}, {"1f", ""}}, 24868},
         TypingCase{"LeadingBlanks",
-                   kIdPickDate,
+                   "PickDate",
                    {{" ", NotAnInteger(" ")}, {" ", NotAnInteger("  ")}, {"42", ""}},
                    24879},
         // The picker's first and last days, 14 September 1752 and 30 December 9999.
-        TypingCase{"FirstDay", kIdPickDate, {{"-", NotAnInteger("-")}, {"78634", ""}}, -53797},
-        TypingCase{"LastDay", kIdPickDate, {{"2933627", ""}}, 2958464}),
+        TypingCase{"FirstDay", "PickDate", {{"-", NotAnInteger("-")}, {"78634", ""}}, -53797},
+        TypingCase{"LastDay", "PickDate", {{"2933627", ""}}, 2958464}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     SysDate, CalendarTyping,
-    ::testing::Values(
-        TypingCase{"Digits", kIdSysDate, {{"36526", ""}}, 36526},
-        TypingCase{"MinusSign", kIdSysDate, {{"-", NotAnInteger("-")}, {"1", ""}}, -1},
-        TypingCase{"HexWithLeadingBlank",
-                   kIdSysDate,
-                   {{" ", NotAnInteger(" ")}, {"x", NotAnInteger(" x")}, {"8EAE", ""}},
-                   36526},
-        TypingCase{"LastDay", kIdSysDate, {{"2958464", ""}}, 2958464}),
+    ::testing::Values(TypingCase{"Digits", "SysDate", {{"36526", ""}}, 36526},
+                      TypingCase{"MinusSign", "SysDate", {{"-", NotAnInteger("-")}, {"1", ""}}, -1},
+                      TypingCase{
+                          "HexWithLeadingBlank",
+                          "SysDate",
+                          {{" ", NotAnInteger(" ")}, {"x", NotAnInteger(" x")}, {"8EAE", ""}},
+                          36526},
+                      TypingCase{"LastDay", "SysDate", {{"2958464", ""}}, 2958464}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 using CalendarPanel = ProgramTest;
 
 TEST_F(CalendarPanel, EmptyingAnEditRefillsBothFromThePicker) {
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "0"));
-    ASSERT_TRUE(Shows(kIdSysDate, "24837"));
-    ASSERT_NO_FATAL_FAILURE(Empty(kIdPickDate));
-    EXPECT_TRUE(Shows(kIdPickDate, "0"));
-    EXPECT_TRUE(Shows(kIdSysDate, "24837"));
+    ASSERT_NO_FATAL_FAILURE(Replace("PickDate", "0"));
+    ASSERT_TRUE(Shows("SysDate", "24837"));
+    ASSERT_NO_FATAL_FAILURE(Empty("PickDate"));
+    EXPECT_TRUE(Shows("PickDate", "0"));
+    EXPECT_TRUE(Shows("SysDate", "24837"));
 
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdSysDate, "36526"));
-    ASSERT_TRUE(Shows(kIdPickDate, "11689"));
-    ASSERT_NO_FATAL_FAILURE(Empty(kIdSysDate));
-    EXPECT_TRUE(Shows(kIdSysDate, "36526"));
-    EXPECT_TRUE(Shows(kIdPickDate, "11689"));
-    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    ASSERT_NO_FATAL_FAILURE(Replace("SysDate", "36526"));
+    ASSERT_TRUE(Shows("PickDate", "11689"));
+    ASSERT_NO_FATAL_FAILURE(Empty("SysDate"));
+    EXPECT_TRUE(Shows("SysDate", "36526"));
+    EXPECT_TRUE(Shows("PickDate", "11689"));
+    EXPECT_TRUE(Shows("Diff", "Difference"));
     ExpectNoErrorBox();
 }
 
@@ -131,28 +133,28 @@ void StepPickerDay(HWND picker, int days) {
 TEST_F(CalendarPanel, DiffClickThenPickerChangeCountsTheDays) {
     const Day today = Today();
     const std::string todayText = MonthFirstText(today);
-    ClickCentre(Control(kIdDiff));
-    ASSERT_TRUE(Shows(kIdDiff, todayText + " to " + todayText + " = 0 days"));
+    ClickCentre(Control("Diff"));
+    ASSERT_TRUE(Shows("Diff", todayText + " to " + todayText + " = 0 days"));
 
     // Three days on, or back where the month would end first (the day field wraps in its month).
     const int step = today.day + 3 <= DaysInMonth(today.year, today.month) ? 3 : -3;
     const Day picked = FromPcSerial(PcSerial(today) + step);
-    ASSERT_NO_FATAL_FAILURE(StepPickerDay(Control(kIdCalendar), step));
-    EXPECT_TRUE(Shows(kIdDiff, todayText + " to " + MonthFirstText(picked) + " = " +
-                                   std::to_string(step) + " days"));
-    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(picked))));
-    EXPECT_TRUE(Shows(kIdPickDate, std::to_string(PcSerial(picked) - kPickEpochOffset)));
+    ASSERT_NO_FATAL_FAILURE(StepPickerDay(Control("Calendar"), step));
+    EXPECT_TRUE(Shows("Diff", todayText + " to " + MonthFirstText(picked) + " = " +
+                                  std::to_string(step) + " days"));
+    EXPECT_TRUE(Shows("SysDate", std::to_string(PcSerial(picked))));
+    EXPECT_TRUE(Shows("PickDate", std::to_string(PcSerial(picked) - kPickEpochOffset)));
 
     // A second click moves the reference to the picked day.
-    ClickCentre(Control(kIdDiff));
+    ClickCentre(Control("Diff"));
     EXPECT_TRUE(
-        Shows(kIdDiff, MonthFirstText(picked) + " to " + MonthFirstText(picked) + " = 0 days"));
+        Shows("Diff", MonthFirstText(picked) + " to " + MonthFirstText(picked) + " = 0 days"));
     ExpectNoErrorBox();
 }
 
 TEST_F(CalendarPanel, CharactersTypedIntoThePickerChangeNothing) {
     const Day today = Today();
-    const HWND picker = Control(kIdCalendar);
+    const HWND picker = Control("Calendar");
     ASSERT_TRUE(FocusControl(picker));
     PressKey(VK_RIGHT, 2);  // the day field
     // Digits that the picker itself would take as a day different from today's.
@@ -162,9 +164,9 @@ TEST_F(CalendarPanel, CharactersTypedIntoThePickerChangeNothing) {
     PressKey(VK_UP);
     const Day next = {today.year, today.month,
                       today.day == DaysInMonth(today.year, today.month) ? 1 : today.day + 1};
-    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(next))));
+    EXPECT_TRUE(Shows("SysDate", std::to_string(PcSerial(next))));
     EXPECT_EQ(PickerDay(picker, program().Process()), next);
-    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    EXPECT_TRUE(Shows("Diff", "Difference"));
     ExpectNoErrorBox();
 }
 
@@ -172,8 +174,8 @@ TEST_F(CalendarPanel, CharactersTypedIntoThePickerChangeNothing) {
 TEST_F(CalendarPanel, ACodePageCharacterInPickDateIsQuotedAsItsByte) {
     for (const CodePageCharacter& c : kCp1252High) {
         SCOPED_TRACE(c.dec);
-        ASSERT_TRUE(FocusControl(Control(kIdPickDate)));
-        SendMessageA(Control(kIdPickDate), EM_SETSEL, 0, -1);
+        ASSERT_TRUE(FocusControl(Control("PickDate")));
+        SendMessageA(Control("PickDate"), EM_SETSEL, 0, -1);
         TypeCharacter(c.character);
         ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss(NotAnInteger(c.ascii)));
     }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Calendar.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
@@ -24,13 +24,13 @@ using DayFirst = ProgramTest;
 TEST_F(DayFirst, StartsWithoutErrorAndShowsDatesDayFirst) {
     ASSERT_EQ(UserShortDatePattern(), "dd/MM/yyyy") << "this scenario needs the day-first setting";
     const Day today = Today();
-    ASSERT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(today))));
+    ASSERT_TRUE(Shows("SysDate", std::to_string(PcSerial(today))));
     ExpectNoErrorBox();
-    EXPECT_TRUE(Shows(kIdPickDate, std::to_string(PcSerial(today) - kPickEpochOffset)));
-    EXPECT_TRUE(Shows(kIdCalendar, DayFirstText(today)));
+    EXPECT_TRUE(Shows("PickDate", std::to_string(PcSerial(today) - kPickEpochOffset)));
+    EXPECT_TRUE(Shows("Calendar", DayFirstText(today)));
 
-    ClickCentre(Control(kIdDiff));
-    EXPECT_TRUE(Shows(kIdDiff, DayFirstText(today) + " to " + DayFirstText(today) + " = 0 days"));
+    ClickCentre(Control("Diff"));
+    EXPECT_TRUE(Shows("Diff", DayFirstText(today) + " to " + DayFirstText(today) + " = 0 days"));
 }
 
 }  // namespace

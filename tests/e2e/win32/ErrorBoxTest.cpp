@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Calendar.h"
 #include "win32/ErrorBox.h"
 #include "win32/Input.h"
@@ -20,28 +20,28 @@ using ErrorBox = ProgramTest;
 
 TEST_F(ErrorBox, LettersInPickDateAreReportedKeyByKeyAndChangeNothing) {
     const Day today = Today();
-    ASSERT_TRUE(Shows(kIdSysDate, std::to_string(PcSerial(today))));
-    const std::string sysDate = Text(kIdSysDate);
-    const std::string pickerText = Text(kIdCalendar);
+    ASSERT_TRUE(Shows("SysDate", std::to_string(PcSerial(today))));
+    const std::string sysDate = Text("SysDate");
+    const std::string pickerText = Text("Calendar");
 
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "a"));
+    ASSERT_NO_FATAL_FAILURE(Replace("PickDate", "a"));
     ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'a' is not a valid integer value."));
-    ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, "b"));
+    ASSERT_NO_FATAL_FAILURE(Type("PickDate", "b"));
     ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'ab' is not a valid integer value."));
-    ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, "c"));
+    ASSERT_NO_FATAL_FAILURE(Type("PickDate", "c"));
     ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'abc' is not a valid integer value."));
 
-    EXPECT_EQ(FocusedWindowOf(program().Main()), Control(kIdPickDate))
+    EXPECT_EQ(FocusedWindowOf(program().Main()), Control("PickDate"))
         << "the focus did not return to PickDate";
-    EXPECT_TRUE(Shows(kIdPickDate, "abc"));
-    EXPECT_TRUE(Shows(kIdSysDate, sysDate));
-    EXPECT_TRUE(Shows(kIdCalendar, pickerText));
-    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
+    EXPECT_TRUE(Shows("PickDate", "abc"));
+    EXPECT_TRUE(Shows("SysDate", sysDate));
+    EXPECT_TRUE(Shows("Calendar", pickerText));
+    EXPECT_TRUE(Shows("Diff", "Difference"));
     EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
 
     // The program goes on.
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, "0"));
-    EXPECT_TRUE(Shows(kIdSysDate, "24837"));
+    ASSERT_NO_FATAL_FAILURE(Replace("PickDate", "0"));
+    EXPECT_TRUE(Shows("SysDate", "24837"));
 }
 
 // Enter, Escape and Space close the box as they go down; their release comes after, in the
@@ -57,9 +57,9 @@ TEST_F(ErrorBox, AKeyThatClosesTheBoxDoesNotRaiseItAgain) {
                           {"c", VK_SPACE, "'abc' is not a valid integer value."}};
     for (const Step& step : steps) {
         if (step.key == "a") {
-            ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, step.key));
+            ASSERT_NO_FATAL_FAILURE(Replace("PickDate", step.key));
         } else {
-            ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, step.key));
+            ASSERT_NO_FATAL_FAILURE(Type("PickDate", step.key));
         }
         const HWND box = WaitForErrorBox(program().Pid());
         ASSERT_NE(box, nullptr) << step.message;
@@ -71,7 +71,7 @@ TEST_F(ErrorBox, AKeyThatClosesTheBoxDoesNotRaiseItAgain) {
                                std::chrono::milliseconds(1500)))
             << "the key's release raised the error again";
     }
-    EXPECT_TRUE(Shows(kIdPickDate, "abc"));
+    EXPECT_TRUE(Shows("PickDate", "abc"));
 }
 
 struct RefusedCase {
@@ -91,19 +91,18 @@ TEST_P(RefusedDay, IsReportedAndThePickerKeepsItsDay) {
     const RefusedCase& c = GetParam();
     size_t next = 0;
     if (!c.leadingError.empty()) {
-        ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, c.keys.substr(0, 1)));
+        ASSERT_NO_FATAL_FAILURE(Replace("PickDate", c.keys.substr(0, 1)));
         ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss(c.leadingError));
         next = 1;
-        ASSERT_NO_FATAL_FAILURE(Type(kIdPickDate, c.keys.substr(next)));
+        ASSERT_NO_FATAL_FAILURE(Type("PickDate", c.keys.substr(next)));
     } else {
-        ASSERT_NO_FATAL_FAILURE(Replace(kIdPickDate, c.keys));
+        ASSERT_NO_FATAL_FAILURE(Replace("PickDate", c.keys));
     }
     ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("Failed to set calendar date or time."));
-    EXPECT_TRUE(Shows(kIdPickDate, c.keys));
-    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(c.lastShownSerial)))
+    EXPECT_TRUE(Shows("PickDate", c.keys));
+    EXPECT_TRUE(Shows("SysDate", std::to_string(c.lastShownSerial)))
         << "SysDate must keep the day of the last accepted text";
-    EXPECT_EQ(PickerDay(Control(kIdCalendar), program().Process()),
-              FromPcSerial(c.lastShownSerial));
+    EXPECT_EQ(PickerDay(Control("Calendar"), program().Process()), FromPcSerial(c.lastShownSerial));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/ProgramTest.h"
 #include "win32/WindowQuery.h"
 
@@ -27,14 +27,14 @@ TEST_F(Geometry, AtTheDesignDensityTheWindowKeepsItsDesignPlace) {
     EXPECT_EQ(Width(window), 321);
     EXPECT_EQ(Height(window), 424);
 
-    const RECT exitButton = RectInClientOf(Control(kIdButton1), main);
-    const RECT aboutButton = RectInClientOf(Control(kIdButton2), main);
+    const RECT exitButton = RectInClientOf(Control("Button1"), main);
+    const RECT aboutButton = RectInClientOf(Control("Button2"), main);
     EXPECT_EQ(exitButton.top, 356);
     EXPECT_EQ(aboutButton.top, 356);
     EXPECT_EQ(exitButton.left, 180) << "the buttons' left edges stay at their design place";
     EXPECT_EQ(aboutButton.left, 40);
 
-    const HWND about = Control(kIdPnlAbout);
+    const HWND about = Control("pnlAbout");
     const RECT aboutPanel = RectInClientOf(about, main);
     EXPECT_EQ(Width(aboutPanel), 313);
     EXPECT_EQ(Height(aboutPanel), 384);
@@ -47,16 +47,16 @@ TEST_F(GeometryAt96Dpi, TheWindowIsArrangedAroundTheSmallerCharacterPanel) {
     ASSERT_EQ(ScreenDensity(), 96) << "this scenario needs a prefix at 96 dpi";
     const HWND main = program().Main();
     const RECT window = ScreenRectOf(main);
-    const RECT characterPanel = RectInClientOf(Control(kIdPanel3), main);
+    const RECT characterPanel = RectInClientOf(Control("Panel3"), main);
     const LONG bottom = characterPanel.bottom;
 
     EXPECT_LT(Width(characterPanel), 289) << "the layout is scaled down";
     EXPECT_EQ(Height(window), bottom + 75);
     EXPECT_EQ(Width(window), Width(characterPanel) + 32);
-    EXPECT_EQ(RectInClientOf(Control(kIdButton1), main).top, bottom + 7);
-    EXPECT_EQ(RectInClientOf(Control(kIdButton2), main).top, bottom + 7);
+    EXPECT_EQ(RectInClientOf(Control("Button1"), main).top, bottom + 7);
+    EXPECT_EQ(RectInClientOf(Control("Button2"), main).top, bottom + 7);
 
-    const RECT aboutPanel = RectInClientOf(Control(kIdPnlAbout), main);
+    const RECT aboutPanel = RectInClientOf(Control("pnlAbout"), main);
     EXPECT_EQ(Width(aboutPanel), Width(window) - 8);
     EXPECT_EQ(Height(aboutPanel), Height(window) - 40);
 }

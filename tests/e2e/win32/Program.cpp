@@ -2,11 +2,20 @@
 
 #include <cstdlib>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Wait.h"
 #include "win32/WindowQuery.h"
 
 namespace e2e {
+
+namespace {
+
+// The class of the main window: "T" and the layout's form name, as the program registers it.
+std::string MainWindowClass() {
+    return "T" + std::string(Form1Layout().name);
+}
+
+}  // namespace
 
 Program::Program(WORD showWindow) {
     const char* exe = std::getenv("QC_E2E_EXE");
@@ -51,8 +60,8 @@ bool Program::WaitForWindows() {
     }
     return WaitUntil(
         [&] {
-            const auto mains = TopLevelWindowsOf(Pid(), kMainWindowClass);
-            const auto applications = TopLevelWindowsOf(Pid(), kApplicationWindowClass);
+            const auto mains = TopLevelWindowsOf(Pid(), MainWindowClass().c_str());
+            const auto applications = TopLevelWindowsOf(Pid(), "TApplication");
             main_ = mains.empty() ? nullptr : mains.front();
             application_ = applications.empty() ? nullptr : applications.front();
             return main_ != nullptr && application_ != nullptr;
@@ -64,8 +73,9 @@ bool Program::WaitUntilShown() {
     return WaitForWindows() && WaitUntil([&] { return IsWindowVisible(main_) != FALSE; });
 }
 
-HWND Program::Control(int id) const {
-    return main_ == nullptr ? nullptr : FindDescendant(main_, id);
+HWND Program::Control(std::string_view name) const {
+    const int id = ControlIdOf(Form1Layout(), name);
+    return main_ == nullptr || id == 0 ? nullptr : FindDescendant(main_, id);
 }
 
 }  // namespace e2e

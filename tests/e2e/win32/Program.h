@@ -2,6 +2,8 @@
 // One run of the real program: started with a chosen show state, ended when the object goes.
 #include <windows.h>
 
+#include <string_view>
+
 #include <string>
 
 namespace e2e {
@@ -26,7 +28,8 @@ class Program {
 
     HWND Main() const { return main_; }
     HWND Application() const { return application_; }
-    HWND Control(int id) const;
+    // The program's control of the layout's row `name`, found by its control identifier.
+    HWND Control(std::string_view name) const;
     DWORD Pid() const { return info_.dwProcessId; }
     HANDLE Process() const { return info_.hProcess; }
     bool Running() const;

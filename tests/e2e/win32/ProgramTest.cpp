@@ -50,28 +50,29 @@ void ProgramTest::TearDown() {
     program_.reset();
 }
 
-HWND ProgramTest::Control(int id) const {
-    const HWND control = program_->Control(id);
-    EXPECT_NE(control, nullptr) << "no control with identifier " << id;
+HWND ProgramTest::Control(std::string_view name) const {
+    const HWND control = program_->Control(name);
+    EXPECT_NE(control, nullptr) << "no control " << name;
     return control;
 }
 
-std::string ProgramTest::Text(int id) const {
-    const HWND control = Control(id);
+std::string ProgramTest::Text(std::string_view name) const {
+    const HWND control = Control(name);
     return control == nullptr ? std::string("<missing control>") : TextOf(control);
 }
 
-::testing::AssertionResult ProgramTest::Shows(int id, const std::string& expected) const {
-    const HWND control = Control(id);
+::testing::AssertionResult ProgramTest::Shows(std::string_view name,
+                                              const std::string& expected) const {
+    const HWND control = Control(name);
     if (control == nullptr) {
-        return ::testing::AssertionFailure() << "no control with identifier " << id;
+        return ::testing::AssertionFailure() << "no control " << name;
     }
     std::string last;
     if (WaitUntil([&] { return (last = TextOf(control)) == expected; })) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure()
-           << "control " << id << " shows \"" << last << "\", expected \"" << expected << "\"";
+           << name << " shows \"" << last << "\", expected \"" << expected << "\"";
 }
 
 ::testing::AssertionResult ProgramTest::CaptionIs(const std::string& expected) const {
@@ -83,25 +84,25 @@ std::string ProgramTest::Text(int id) const {
            << "the caption is \"" << last << "\", expected \"" << expected << "\"";
 }
 
-void ProgramTest::Replace(int id, const std::string& keys) {
-    const HWND edit = Control(id);
+void ProgramTest::Replace(std::string_view name, const std::string& keys) {
+    const HWND edit = Control(name);
     ASSERT_NE(edit, nullptr);
-    ASSERT_TRUE(FocusControl(edit)) << "control " << id << " did not take the focus";
+    ASSERT_TRUE(FocusControl(edit)) << name << " did not take the focus";
     SendMessageA(edit, EM_SETSEL, 0, -1);
     TypeText(keys);
 }
 
-void ProgramTest::Type(int id, const std::string& keys) {
-    const HWND edit = Control(id);
+void ProgramTest::Type(std::string_view name, const std::string& keys) {
+    const HWND edit = Control(name);
     ASSERT_NE(edit, nullptr);
-    ASSERT_TRUE(FocusControl(edit)) << "control " << id << " did not take the focus";
+    ASSERT_TRUE(FocusControl(edit)) << name << " did not take the focus";
     TypeText(keys);
 }
 
-void ProgramTest::Empty(int id) {
-    const HWND edit = Control(id);
+void ProgramTest::Empty(std::string_view name) {
+    const HWND edit = Control(name);
     ASSERT_NE(edit, nullptr);
-    ASSERT_TRUE(FocusControl(edit)) << "control " << id << " did not take the focus";
+    ASSERT_TRUE(FocusControl(edit)) << name << " did not take the focus";
     SendMessageA(edit, EM_SETSEL, 0, -1);
     PressKey(VK_DELETE);
 }

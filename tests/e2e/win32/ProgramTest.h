@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "win32/Program.h"
 
@@ -23,19 +24,19 @@ class ProgramTest : public ::testing::Test {
     virtual bool ExpectShown() const { return true; }
 
     Program& program() { return *program_; }
-    HWND Control(int id) const;
-    std::string Text(int id) const;
+    HWND Control(std::string_view name) const;
+    std::string Text(std::string_view name) const;
 
-    // Polls until control `id` shows `expected`; the failure message gives the last text seen.
-    ::testing::AssertionResult Shows(int id, const std::string& expected) const;
+    // Polls until control `name` shows `expected`; the failure message gives the last text seen.
+    ::testing::AssertionResult Shows(std::string_view name, const std::string& expected) const;
     ::testing::AssertionResult CaptionIs(const std::string& expected) const;
 
-    // Selects the whole text of edit `id` (so the next key replaces it) and types `keys`.
-    void Replace(int id, const std::string& keys);
-    // Types `keys` at the caret of edit `id`.
-    void Type(int id, const std::string& keys);
-    // Selects the whole text of edit `id` and deletes it with the Delete key.
-    void Empty(int id);
+    // Selects the whole text of edit `name` (so the next key replaces it) and types `keys`.
+    void Replace(std::string_view name, const std::string& keys);
+    // Types `keys` at the caret of edit `name`.
+    void Type(std::string_view name, const std::string& keys);
+    // Selects the whole text of edit `name` and deletes it with the Delete key.
+    void Empty(std::string_view name);
 
     // Expects the error box with `message`, the program's title and the stop icon, and presses
     // its OK button.

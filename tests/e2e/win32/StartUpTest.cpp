@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Calendar.h"
 #include "win32/ForegroundKeeper.h"
 #include "win32/ProgramTest.h"
@@ -23,11 +23,11 @@ TEST_F(StartUp, ShowsTitlesTodayAndNoDifferenceYet) {
     EXPECT_TRUE(CaptionIs("Quorlin Conversions"));
     EXPECT_EQ(TextOf(program().Application()), "Quorlin Conversion")
         << "the application window carries the task-bar title";
-    EXPECT_TRUE(Shows(kIdPickDate, std::to_string(serial - kPickEpochOffset)));
-    EXPECT_TRUE(Shows(kIdSysDate, std::to_string(serial)));
-    EXPECT_TRUE(Shows(kIdDiff, "Difference"));
-    EXPECT_TRUE(Shows(kIdCalendar, MonthFirstText(today)));
-    EXPECT_EQ(PickerDay(Control(kIdCalendar), program().Process()), today);
+    EXPECT_TRUE(Shows("PickDate", std::to_string(serial - kPickEpochOffset)));
+    EXPECT_TRUE(Shows("SysDate", std::to_string(serial)));
+    EXPECT_TRUE(Shows("Diff", "Difference"));
+    EXPECT_TRUE(Shows("Calendar", MonthFirstText(today)));
+    EXPECT_EQ(PickerDay(Control("Calendar"), program().Process()), today);
     ExpectNoErrorBox();
     if (Today() != today) {
         GTEST_SKIP() << "the date changed during the scenario; today's numbers are undecidable";
@@ -70,7 +70,7 @@ TEST_F(StartedMinimised, StartsMinimisedWithoutTakingTheForeground) {
     EXPECT_FALSE(IsWindowVisible(main) && !IsIconic(main))
         << "the main window is shown in its normal state";
     // Let the program finish starting (its texts are written) before looking at the foreground.
-    EXPECT_TRUE(WaitUntil([&] { return !TextOf(Control(kIdSysDate)).empty(); }));
+    EXPECT_TRUE(WaitUntil([&] { return !TextOf(Control("SysDate")).empty(); }));
     DWORD foregroundPid = 0;
     GetWindowThreadProcessId(GetForegroundWindow(), &foregroundPid);
     EXPECT_NE(foregroundPid, program().Pid()) << "the program took the foreground";
@@ -83,7 +83,7 @@ TEST_F(StartedMinimised, KeepsItsTaskBarEntryUntilTheUserMinimisesAgain) {
     const HWND main = program().Main();
     const HWND application = program().Application();
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(application) != FALSE; }));
-    ASSERT_TRUE(WaitUntil([&] { return !TextOf(Control(kIdSysDate)).empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !TextOf(Control("SysDate")).empty(); }));
     EXPECT_TRUE(IsWindowVisible(application)) << "the task-bar entry went at a minimised start";
 
     PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);

@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
 #include "win32/Wait.h"
@@ -14,19 +15,29 @@ namespace {
 
 using TabOrder = ProgramTest;
 
+// The layout's name of the control with that identifier, for readable failures.
+std::string NameOfControl(int id) {
+    const FormDesc& form = Form1Layout();
+    for (const ControlDesc& row : form.controls) {
+        if (ControlIdOf(form, row.name) == id)
+            return std::string(row.name);
+    }
+    return "identifier " + std::to_string(id);
+}
+
 TEST_F(TabOrder, VisitsTheEditsThenTheButtons) {
-    const std::vector<int> expected = {
-        kIdPickDate,  kIdSysDate, kIdPTime,   kIdHr,          kIdMin,     kIdSec,
-        kIdEditAscii, kIdEditDec, kIdEditHex, kIdEditControl, kIdButton1, kIdButton2,
+    const std::vector<std::string> expected = {
+        "PickDate",  "SysDate", "PTime",   "Hr",          "Min",     "Sec",
+        "editAscii", "editDec", "editHex", "editControl", "Button1", "Button2",
     };
-    ASSERT_TRUE(FocusControl(Control(kIdCalendar)));
-    std::vector<int> visited;
-    for (const int id : expected) {
+    ASSERT_TRUE(FocusControl(Control("Calendar")));
+    std::vector<std::string> visited;
+    for (const std::string& name : expected) {
         PressKey(VK_TAB);
-        const HWND target = Control(id);
+        const HWND target = Control(name);
         WaitUntil([&] { return FocusedWindowOf(program().Main()) == target; });
-        visited.push_back(GetDlgCtrlID(FocusedWindowOf(program().Main())));
-        if (visited.back() != id) {
+        visited.push_back(NameOfControl(GetDlgCtrlID(FocusedWindowOf(program().Main()))));
+        if (visited.back() != name) {
             break;  // the rest would only repeat the difference
         }
     }

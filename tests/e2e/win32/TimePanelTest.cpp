@@ -5,9 +5,10 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/Input.h"
 #include "win32/ProgramTest.h"
 
@@ -42,10 +43,10 @@ class TimeAtStart : public ProgramTest {
 };
 
 TEST_F(TimeAtStart, ShowsTheLocalTimeAndItsPickTime) {
-    const std::string hr = Text(kIdHr);
-    const std::string min = Text(kIdMin);
-    const std::string sec = Text(kIdSec);
-    const std::string pick = Text(kIdPTime);
+    const std::string hr = Text("Hr");
+    const std::string min = Text("Min");
+    const std::string sec = Text("Sec");
+    const std::string pick = Text("PTime");
     const int after = SecondsOfDay(LocalTimeNow());
     if (after < before_) {
         GTEST_SKIP() << "midnight passed during the start; the time shown is undecidable";
@@ -79,11 +80,11 @@ TEST_F(TimePanel, PickTimeTypedGivesHoursMinutesAndSeconds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("PTime typed \"") + c.typed + "\"");
-        ASSERT_NO_FATAL_FAILURE(Replace(kIdPTime, c.typed));
-        EXPECT_TRUE(Shows(kIdHr, c.hours));
-        EXPECT_TRUE(Shows(kIdMin, c.minutes));
-        EXPECT_TRUE(Shows(kIdSec, c.seconds));
-        EXPECT_TRUE(Shows(kIdPTime, c.typed)) << "PTime is not rewritten";
+        ASSERT_NO_FATAL_FAILURE(Replace("PTime", c.typed));
+        EXPECT_TRUE(Shows("Hr", c.hours));
+        EXPECT_TRUE(Shows("Min", c.minutes));
+        EXPECT_TRUE(Shows("Sec", c.seconds));
+        EXPECT_TRUE(Shows("PTime", c.typed)) << "PTime is not rewritten";
     }
     ExpectNoErrorBox();
 }
@@ -91,45 +92,45 @@ TEST_F(TimePanel, PickTimeTypedGivesHoursMinutesAndSeconds) {
 // Every step below waits for the Pick time that its last key release computes, which also
 // tells that the keys have been taken before the focus moves on.
 TEST_F(TimePanel, HoursMinutesAndSecondsTypedGiveThePickTime) {
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdPTime, "0"));
-    ASSERT_TRUE(Shows(kIdSec, "0"));
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdHr, "1"));
-    EXPECT_TRUE(Shows(kIdPTime, "3600"));
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdMin, "75"));
-    EXPECT_TRUE(Shows(kIdPTime, "8100"));
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdSec, "59"));
-    EXPECT_TRUE(Shows(kIdPTime, "8159"));
+    ASSERT_NO_FATAL_FAILURE(Replace("PTime", "0"));
+    ASSERT_TRUE(Shows("Sec", "0"));
+    ASSERT_NO_FATAL_FAILURE(Replace("Hr", "1"));
+    EXPECT_TRUE(Shows("PTime", "3600"));
+    ASSERT_NO_FATAL_FAILURE(Replace("Min", "75"));
+    EXPECT_TRUE(Shows("PTime", "8100"));
+    ASSERT_NO_FATAL_FAILURE(Replace("Sec", "59"));
+    EXPECT_TRUE(Shows("PTime", "8159"));
     // The typed fields keep their texts as typed.
-    EXPECT_TRUE(Shows(kIdHr, "1"));
-    EXPECT_TRUE(Shows(kIdMin, "75"));
-    EXPECT_TRUE(Shows(kIdSec, "59"));
+    EXPECT_TRUE(Shows("Hr", "1"));
+    EXPECT_TRUE(Shows("Min", "75"));
+    EXPECT_TRUE(Shows("Sec", "59"));
     ExpectNoErrorBox();
 }
 
 TEST_F(TimePanel, EmptyingAFieldTurnsItIntoZero) {
-    ASSERT_NO_FATAL_FAILURE(Replace(kIdPTime, "7384"));
-    ASSERT_TRUE(Shows(kIdSec, "4"));
-    ASSERT_TRUE(Shows(kIdHr, "2"));
+    ASSERT_NO_FATAL_FAILURE(Replace("PTime", "7384"));
+    ASSERT_TRUE(Shows("Sec", "4"));
+    ASSERT_TRUE(Shows("Hr", "2"));
 
-    ASSERT_NO_FATAL_FAILURE(Empty(kIdHr));
-    EXPECT_TRUE(Shows(kIdHr, "0"));
-    EXPECT_TRUE(Shows(kIdPTime, "184"));
+    ASSERT_NO_FATAL_FAILURE(Empty("Hr"));
+    EXPECT_TRUE(Shows("Hr", "0"));
+    EXPECT_TRUE(Shows("PTime", "184"));
 
-    ASSERT_NO_FATAL_FAILURE(Empty(kIdSec));
-    EXPECT_TRUE(Shows(kIdSec, "0"));
-    EXPECT_TRUE(Shows(kIdPTime, "180"));
+    ASSERT_NO_FATAL_FAILURE(Empty("Sec"));
+    EXPECT_TRUE(Shows("Sec", "0"));
+    EXPECT_TRUE(Shows("PTime", "180"));
 
     // Emptying the Pick time leaves the other three as they are.
-    ASSERT_NO_FATAL_FAILURE(Empty(kIdPTime));
-    EXPECT_TRUE(Shows(kIdPTime, ""));
-    EXPECT_TRUE(Shows(kIdHr, "0"));
-    EXPECT_TRUE(Shows(kIdMin, "3"));
-    EXPECT_TRUE(Shows(kIdSec, "0"));
+    ASSERT_NO_FATAL_FAILURE(Empty("PTime"));
+    EXPECT_TRUE(Shows("PTime", ""));
+    EXPECT_TRUE(Shows("Hr", "0"));
+    EXPECT_TRUE(Shows("Min", "3"));
+    EXPECT_TRUE(Shows("Sec", "0"));
     ExpectNoErrorBox();
 }
 
 struct FilterCase {
-    int field;
+    const char* field;
     const char* keys;
     const char* text;      // what the field must hold: only the digits
     const char* pickTime;  // the Pick time after the field's last key release
@@ -139,19 +140,19 @@ TEST_F(TimePanel, TypedLettersSignsAndPointsNeverAppear) {
     // A field that took the letters would read them on release: the Pick time as an error box,
     // the others as a count of 0.
     const std::vector<FilterCase> cases = {
-        {kIdPTime, "1a-.+ x2", "12", "12"},
-        {kIdHr, "1b-.+ y3", "13", "46812"},  // 13 h 0 min 12 s
-        {kIdMin, "1c-.+ z4", "14", "47652"},
-        {kIdSec, "1d-.+ w5", "15", "47655"},
+        {"PTime", "1a-.+ x2", "12", "12"},
+        {"Hr", "1b-.+ y3", "13", "46812"},  // 13 h 0 min 12 s
+        {"Min", "1c-.+ z4", "14", "47652"},
+        {"Sec", "1d-.+ w5", "15", "47655"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE("control " + std::to_string(c.field));
+        SCOPED_TRACE(c.field);
         ASSERT_NO_FATAL_FAILURE(Replace(c.field, c.keys));
         EXPECT_TRUE(Shows(c.field, c.text));
-        if (c.field == kIdPTime) {
-            EXPECT_TRUE(Shows(kIdSec, "12"));
+        if (std::string_view(c.field) == "PTime") {
+            EXPECT_TRUE(Shows("Sec", "12"));
         } else {
-            EXPECT_TRUE(Shows(kIdPTime, c.pickTime));
+            EXPECT_TRUE(Shows("PTime", c.pickTime));
         }
     }
     ExpectNoErrorBox();

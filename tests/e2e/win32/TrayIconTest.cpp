@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/ControlIds.h"
+#include "ui/Form1Layout.h"
 #include "win32/ForegroundKeeper.h"
 #include "win32/ProgramTest.h"
 #include "win32/Tray.h"
@@ -50,7 +50,7 @@ class TrayIconTest : public ProgramTest {
     // thread takes posted messages in order, so once a selection posted last has been applied,
     // everything posted before it has been handled. Hr always holds two characters or more.
     bool PostedMessagesHandled() {
-        const HWND hr = Control(kIdHr);
+        const HWND hr = Control("Hr");
         SendMessageA(hr, EM_SETSEL, 0, 0);
         PostMessageA(hr, EM_SETSEL, 1, 2);
         return WaitUntil([&] {

@@ -1,0 +1,62 @@
+#include "toolkit/win32/FormFonts.h"
+
+#include "toolkit/LayoutScaling.h"
+
+namespace {
+
+constexpr const char* kFontFace = "MS Sans Serif";
+
+int ScreenPixelsPerInch() {
+    WindowDC dc(nullptr);
+    return GetDeviceCaps(dc.Get(), LOGPIXELSY);
+}
+
+UniqueFont CreateFontOf(int height, bool bold, bool ansiCharset) {
+    return UniqueFont(CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                  ansiCharset ? ANSI_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  kFontFace));
+}
+
+int TextHeight(HFONT font) {
+    WindowDC dc(nullptr);
+    SelectedObject selected(dc.Get(), font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc.Get(), &tm);
+    return tm.tmHeight;
+}
+
+}  // namespace
+
+TFormFonts::TFormFonts(const FormDesc& form) : form_(form), windowFontHeight_(form.font.height) {
+    const int ppi = ScreenPixelsPerInch();
+    if (ppi == kDesignPixelsPerInch)
+        return;
+    windowFontHeight_ = ScaleFontHeight(form.font.height, ppi);
+    const int textHeight = TextHeight(WindowFont());
+    if (textHeight != form.designTextHeight && textHeight > 0) {
+        scaleNum_ = textHeight;
+        scaleDen_ = form.designTextHeight;
+    }
+}
+
+Bounds TFormFonts::Scale(const Bounds& design) const {
+    return ScaleBounds(design, scaleNum_, scaleDen_);
+}
+
+HFONT TFormFonts::WindowFont() {
+    if (!windowFont_)
+        windowFont_ = Make(windowFontHeight_, form_.font);
+    return windowFont_;
+}
+
+HFONT TFormFonts::FontOf(const FontDesc& font, HFONT parentFont) {
+    if (font.parentFont)
+        return parentFont;
+    return Make(MulDivRound(font.height, scaleNum_, scaleDen_), font);
+}
+
+HFONT TFormFonts::Make(int height, const FontDesc& font) {
+    fonts_.push_back(CreateFontOf(height, font.bold, font.ansiCharset));
+    return fonts_.back().Get();
+}
