@@ -273,17 +273,32 @@ TEST(CharPanel, FilterHexKeyDecidesByKeyAndTypedCharacter) {
 }
 
 TEST(CharPanel, FilterControlKeyEmptiesCtrlAndUpperCases) {
-    for (int code = 0; code < 256; ++code) {
-        KeyVerdict expected{KeyVerdictKind::kvRefuse};
-        if (code >= 'a' && code <= 'z') {
-            expected = {KeyVerdictKind::kvReplace, static_cast<char>(code - 32)};
-        } else if (code >= 64 && code <= 95) {
-            expected = {KeyVerdictKind::kvPass};
-        }
-        const CharKeyResult result = FilterControlKey(static_cast<char>(code), kStale);
-        EXPECT_EQ(result.verdict, expected) << code;
-        EXPECT_EQ(result.panel.texts, Texts("s", "1", "1", "1", "")) << code;
-        EXPECT_EQ(result.panel.written, std::vector<CharField>{cfCtrl}) << code;
+    constexpr KeyVerdict kPass{KeyVerdictKind::kvPass};
+    constexpr KeyVerdict kRefuse{KeyVerdictKind::kvRefuse};
+    const std::pair<char, KeyVerdict> cases[] = {
+        {'a', {KeyVerdictKind::kvReplace, 'A'}},
+        {'j', {KeyVerdictKind::kvReplace, 'J'}},
+        {'z', {KeyVerdictKind::kvReplace, 'Z'}},
+        {'@', kPass},  // code 64, the first that passes
+        {'A', kPass},
+        {'Z', kPass},
+        {'[', kPass},
+        {'_', kPass},    // code 95, the last
+        {'?', kRefuse},  // code 63
+        {'`', kRefuse},  // code 96
+        {'{', kRefuse},
+        {'1', kRefuse},
+        {' ', kRefuse},
+        {'\b', kRefuse},
+        {'\x01', kRefuse},
+        {'\xC1', kRefuse},
+        {'\xE1', kRefuse},  // neither upper-cased nor passed
+    };
+    for (const auto& [key, expected] : cases) {
+        const CharKeyResult result = FilterControlKey(key, kStale);
+        EXPECT_EQ(result.verdict, expected) << int{static_cast<unsigned char>(key)};
+        EXPECT_EQ(result.panel.texts, Texts("s", "1", "1", "1", ""));
+        EXPECT_EQ(result.panel.written, std::vector<CharField>{cfCtrl});
     }
 }
 
@@ -299,6 +314,39 @@ TEST(CharPanel, TypingInCtrl) {
         EXPECT_EQ(refused.verdict.kind, KeyVerdictKind::kvRefuse);
         EXPECT_EQ(FromControl(refused.panel.texts).texts, kEmpty);
     }
+}
+
+// The panel over a view writes back what a rule wrote, in the rule's order, and hands the key
+// rule's verdict to the key.
+class RecordingCharView : public CharPanelView {
+  public:
+    CharPanelTexts texts;
+    std::vector<CharField> writes;
+    std::string Text(CharField field) const override { return FieldText(texts, field); }
+    void SetText(CharField field, const std::string& text) override {
+        writes.push_back(field);
+        FieldText(texts, field) = text;
+    }
+};
+
+TEST(CharPanel, OverAViewWritesWhatTheRuleWroteInItsOrder) {
+    RecordingCharView view;
+    CharPanel panel(view);
+    view.texts = Texts("", "", "41", "", "x");
+    panel.editHexKeyUp();
+    EXPECT_EQ(view.texts, Texts("A", "65", "41", "100 0001", ""));
+    EXPECT_EQ(view.writes, (std::vector<CharField>{cfDec, cfAscii, cfCtrl, cfHex, cfBinary}));
+
+    view.writes.clear();
+    char key = 'j';
+    panel.editControlKeyPress(key);
+    EXPECT_EQ(key, 'J');
+    EXPECT_EQ(view.writes, std::vector<CharField>{cfCtrl});
+
+    KeyDownArgs shiftOne{kVk0 + 1, '!'};
+    view.texts.Hex = "";
+    panel.editHexKeyDown(shiftOne);
+    EXPECT_EQ(shiftOne.key, 0);
 }
 
 }  // namespace

@@ -362,6 +362,10 @@ struct UserSettings {
     const char* diffCaption;  // after a Diff click on 1 January 2000 and picking 31 January
 };
 
+void PrintTo(const UserSettings& u, std::ostream* os) {
+    *os << u.pattern << " with separator '" << u.separator << "'";
+}
+
 class DatePanelUnderUserSettings : public ::testing::TestWithParam<UserSettings> {};
 
 // The reference marker is the same under every pattern, so users whose dates are not written

@@ -180,6 +180,10 @@ struct WriteCase {
     const char* expected;
 };
 
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << "pattern \"" << c.pattern << "\" on day " << c.date;
+}
+
 class DateToTextElements : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(DateToTextElements, WritesThePattern) {

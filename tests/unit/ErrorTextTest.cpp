@@ -41,4 +41,16 @@ TEST(GenericErrorText, FillsTheFixedLayout) {
               "Exception unknown in module QuorlinConversion.exe at 00000000.\r\n\r\n");
 }
 
+// The generic box adds its full stop unless the message already ends in one: unlike the program's
+// own error box, "!" and ")" get one too.
+TEST(GenericErrorText, AddsAFullStopUnlessThereIsOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Done.", "Done."}, {"Stop!", "Stop!."}, {"(see above)", "(see above)."}, {"a ", "a ."}};
+    for (const auto& [message, shown] : cases) {
+        EXPECT_EQ(GenericErrorText("E", "m", 0, message),
+                  std::string("Exception E in module m at 00000000.\r\n") + shown + "\r\n")
+            << message;
+    }
+}
+
 }  // namespace

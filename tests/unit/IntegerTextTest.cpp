@@ -14,6 +14,10 @@ struct Accepted {
     std::int32_t value;
 };
 
+void PrintTo(const Accepted& a, std::ostream* os) {
+    *os << '"' << a.text << "\" -> " << a.value;
+}
+
 class TextToIntegerAccepts : public ::testing::TestWithParam<Accepted> {};
 
 TEST_P(TextToIntegerAccepts, GivesTheValue) {

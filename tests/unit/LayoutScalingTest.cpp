@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "toolkit/DatePickerRange.h"
 #include "ui/ArrangeWindow.h"
 #include "ui/Form1Layout.h"
 
@@ -44,22 +45,54 @@ TEST(ScaleBounds, ScalesEdgesSoNeighboursStayAdjacent) {
     EXPECT_EQ(small.Bottom(), 284);  // 283.56
 }
 
-TEST(ArrangeWindow, DesignDensityGivesTheDesignGeometry) {
-    const int bottom = 260 + 89;
-    const int height = ArrangedWindowHeight(bottom);
-    const int width = ArrangedWindowWidth(289);
-    EXPECT_EQ(height, 424);
-    EXPECT_EQ(width, 321);
-    EXPECT_EQ(AboutPanelHeight(height), 384);
-    EXPECT_EQ(AboutPanelWidth(width), 313);
-    EXPECT_EQ(ArrangedButtonTop(bottom, height), 356);
+// The window is arranged from the character panel as the layout scales it for the window font's
+// text height: 13 pixels (its height at 96 dpi), the design's 16 (120 dpi) and 20 (about 144 dpi).
+struct Density {
+    int pixelsPerInch;
+    int textHeight;
+    Bounds panel3;  // Panel3 once scaled
+    int height;     // the window's outer height
+    int width;      // and width
+    int buttonTop;  // of both buttons
+    Bounds about;   // the About panel's size (width, height)
+};
+
+TEST(ArrangeWindow, FollowsTheCharacterPanelAtEveryDensity) {
+    const Density densities[] = {
+        {96, 13, {10, 211, 235, 73}, 359, 267, 291, {0, 0, 259, 319}},
+        {120, 16, {12, 260, 289, 89}, 424, 321, 356, {0, 0, 313, 384}},
+        {144, 20, {15, 325, 361, 111}, 511, 393, 443, {0, 0, 385, 471}},
+    };
+    const Bounds designPanel3{12, 260, 289, 89};
+    for (const Density& d : densities) {
+        SCOPED_TRACE(d.pixelsPerInch);
+        const Bounds panel3 = ScaleBounds(designPanel3, d.textHeight, 16);
+        EXPECT_EQ(panel3.left, d.panel3.left);
+        EXPECT_EQ(panel3.top, d.panel3.top);
+        EXPECT_EQ(panel3.width, d.panel3.width);
+        EXPECT_EQ(panel3.height, d.panel3.height);
+        const int height = ArrangedWindowHeight(panel3.Bottom());
+        const int width = ArrangedWindowWidth(panel3.width);
+        EXPECT_EQ(height, d.height);  // 75 below the panel
+        EXPECT_EQ(width, d.width);    // 32 wider than the panel
+        EXPECT_EQ(ArrangedButtonTop(panel3.Bottom(), height), d.buttonTop);  // 7 below it
+        EXPECT_EQ(AboutPanelWidth(width), d.about.width);
+        EXPECT_EQ(AboutPanelHeight(height), d.about.height);
+    }
 }
 
 TEST(ArrangeWindow, ButtonTopHalvesTowardZero) {
-    // H - B = 75 halves to 37, so the buttons sit 7 pixels below the panel.
-    EXPECT_EQ(ArrangedButtonTop(284, 359), 291);
-    // A window read back smaller than asked still gives a defined top.
-    EXPECT_EQ(ArrangedButtonTop(100, 99), 100 + (-1) / 2 - 30);
+    // A window read back smaller than asked: (99 - 100) / 2 is 0, not -1.
+    EXPECT_EQ(ArrangedButtonTop(100, 99), 70);
+    EXPECT_EQ(ArrangedButtonTop(100, 176), 108);  // 76 halves to 38
+}
+
+TEST(DatePicker, ShowsTheDaysFrom14September1752To30December9999) {
+    EXPECT_FALSE(PickerCanShowDay(-53798));  // 13 September 1752
+    EXPECT_TRUE(PickerCanShowDay(-53797));
+    EXPECT_TRUE(PickerCanShowDay(0));
+    EXPECT_TRUE(PickerCanShowDay(2958464));
+    EXPECT_FALSE(PickerCanShowDay(2958465));  // 31 December 9999
 }
 
 // The layout is data: check it the way a reader would, row by row.

@@ -335,6 +335,11 @@ struct GestureCase {
     bool withOnClick;
     int left, right, middle;
 };
+
+void PrintTo(const GestureCase& c, std::ostream* os) {
+    *os << "gesture " << static_cast<int>(c.gesture) << (c.withOnClick ? " with OnClick" : "")
+        << ": left " << c.left << ", right " << c.right << ", middle " << c.middle;
+}
 const GestureCase kGestureCases[] = {
     {imClick, false, 0, 0, 0},
     {imClick, true, 2, 0, 0},
