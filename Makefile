@@ -3,8 +3,11 @@ SHELL := /bin/bash
 JOBS ?= 2
 NATIVE := build/native
 WIN32 := build/win32
+FUZZ := build/fuzz
+# Seconds each fuzz target runs in `make fuzz`; `make test` runs each for 10 as a smoke run.
+SECONDS ?= 60
 
-.PHONY: run test setup native win32 test-native test-win32 format clean
+.PHONY: run test setup native win32 test-native test-win32 fuzz test-fuzz format clean
 
 setup:
 	bash scripts/setup.sh
@@ -24,7 +27,22 @@ test-win32: win32
 	bash scripts/wine-prefix.sh build/wine/unit
 	cd $(WIN32) && ctest --output-on-failure
 
-test: test-native test-win32
+# The libFuzzer targets of tests/fuzz (clang), each run on a copy of its seed corpus; any
+# finding fails the run and is kept under build/fuzz/runs/<target>/findings/.
+define fuzz_run
+	cmake -S . -B $(FUZZ) -DQC_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQC_FUZZ_SECONDS=$(1)
+	cmake --build $(FUZZ) -j $(JOBS)
+	cd $(FUZZ) && ctest --output-on-failure
+endef
+
+fuzz: setup
+	$(call fuzz_run,$(SECONDS))
+
+test-fuzz: setup
+	$(call fuzz_run,10)
+
+test: test-native test-win32 test-fuzz
 
 run: win32
 	bash scripts/run.sh
