@@ -4,8 +4,10 @@ JOBS ?= 2
 NATIVE := build/native
 WIN32 := build/win32
 FUZZ := build/fuzz
-# Seconds each fuzz target runs in `make fuzz`; `make test` runs each for 10 as a smoke run.
+# Seconds each fuzz target runs in `make fuzz` (RUNS, when given, stops each after that many
+# executions); `make test` runs each for 10 seconds as a smoke run.
 SECONDS ?= 60
+RUNS ?= -1
 
 .PHONY: run test setup native win32 test-native test-win32 fuzz test-fuzz format clean
 
@@ -31,16 +33,16 @@ test-win32: win32
 # finding fails the run and is kept under build/fuzz/runs/<target>/findings/.
 define fuzz_run
 	cmake -S . -B $(FUZZ) -DQC_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQC_FUZZ_SECONDS=$(1)
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQC_FUZZ_SECONDS=$(1) -DQC_FUZZ_RUNS=$(2)
 	cmake --build $(FUZZ) -j $(JOBS)
-	cd $(FUZZ) && ctest --output-on-failure
+	cd $(FUZZ) && { ctest --output-on-failure; status=$$?; grep -H '^Done' runs/*/fuzz.log; exit $$status; }
 endef
 
 fuzz: setup
-	$(call fuzz_run,$(SECONDS))
+	$(call fuzz_run,$(SECONDS),$(RUNS))
 
 test-fuzz: setup
-	$(call fuzz_run,10)
+	$(call fuzz_run,10,-1)
 
 test: test-native test-win32 test-fuzz
 
