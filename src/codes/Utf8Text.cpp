@@ -6,6 +6,7 @@ namespace {
 constexpr unsigned char kMarkLead = 0xEF;
 constexpr unsigned char kMarkSecond = 0xA3;
 constexpr unsigned char kFirstMarkLast = 0xBB;
+constexpr unsigned char kLastMarkLast = 0xBF;
 constexpr unsigned char kFirstMarkByte = 251;
 constexpr unsigned char kLastPlainByte = 250;
 
@@ -66,8 +67,11 @@ std::size_t Utf8CharLength(std::string_view text, std::size_t pos) {
 }
 
 std::size_t Utf8MarkLength(std::string_view text, std::size_t pos) {
+    // The last byte must be a continuation byte too: EF A3 followed by C0..FF is no character,
+    // and taking it for a mark would read broken text as a mark, or as a byte it is not.
     if (pos + 2 < text.size() && ByteAt(text, pos) == kMarkLead &&
-        ByteAt(text, pos + 1) == kMarkSecond && ByteAt(text, pos + 2) >= kFirstMarkLast) {
+        ByteAt(text, pos + 1) == kMarkSecond &&
+        InRange(text, pos + 2, kFirstMarkLast, kLastMarkLast)) {
         return 3;
     }
     return 0;

@@ -29,6 +29,23 @@ TEST(Utf8Text, CharLengthAcceptsOnlyWellFormedCharacters) {
     }
 }
 
+TEST(Utf8Text, MarkLengthTakesOnlyTheFiveMarkCharacters) {
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"\xEF\xA3\xBB", 3},
+        {"\xEF\xA3\xBF", 3},
+        // U+F8FA is an ordinary character; EF A3 before a byte that continues nothing, or cut
+        // short, is no character at all.
+        {"\xEF\xA3\xBA", 0},
+        {"\xEF\xA3\xC0", 0},
+        {"\xEF\xA3\xFB", 0},
+        {"\xEF\xA3\xFF", 0},
+        {"\xEF\xA3", 0},
+    };
+    for (const auto& [text, length] : cases) {
+        EXPECT_EQ(Utf8MarkLength(text, 0), length) << Printable(text);
+    }
+}
+
 // In utf8 mode the codes on bytes read and write U+0000..U+00FA and the marks' code points;
 // the other codes split values at the marks' code points.
 TEST(Utf8Text, CodesInUtf8Mode) {
