@@ -94,7 +94,8 @@ bool AsciiAndCtrlShow(View& view, std::int32_t v) {
     return ascii.empty() && ctrl.empty();
 }
 
-void CheckShowsValue(View& view, std::int32_t v, const std::string& context) {
+template <class Detail>
+void CheckShowsValue(View& view, std::int32_t v, const Detail& context) {
     FuzzCheck(HexShows(view[F::cfHex], v), "Hex shows the value in canonical form", context);
     FuzzCheck(BinaryShows(view[F::cfBinary], v), "Binary shows the value", context);
 }
@@ -106,12 +107,12 @@ std::int32_t HexCharValue(char c) {
 
 void ReleaseIn(CharPanel& panel, View& view, F field) {
     const View before = view;
-    const std::string context = "before " + Show(view);
+    const auto context = [&] { return "before " + Show(before); };
     view.writes = 0;
     switch (field) {
         case F::cfAscii: {
             panel.editAsciiKeyUp();
-            const std::string shown = "after " + Show(view) + ", " + context;
+            const auto shown = [&] { return "after " + Show(view) + ", " + context(); };
             const std::string& old = before.texts[0];
             FuzzCheck(view[F::cfCtrl].empty(), "a release in Ascii empties Ctrl", shown);
             FuzzCheck(view[F::cfAscii] == (old.empty() ? "" : old.substr(old.size() - 1)),
@@ -137,7 +138,7 @@ void ReleaseIn(CharPanel& panel, View& view, F field) {
                     "the refusal names the Dec text", context);
                 return;
             }
-            const std::string shown = "after " + Show(view) + ", " + context;
+            const auto shown = [&] { return "after " + Show(view) + ", " + context(); };
             if (before.texts[1].empty()) {
                 FuzzCheck(AllEmpty(view), "an empty Dec empties the panel", shown);
                 return;
@@ -150,7 +151,7 @@ void ReleaseIn(CharPanel& panel, View& view, F field) {
         }
         case F::cfHex: {
             panel.editHexKeyUp();
-            const std::string shown = "after " + Show(view) + ", " + context;
+            const auto shown = [&] { return "after " + Show(view) + ", " + context(); };
             const std::string& old = before.texts[2];
             if (old.empty()) {
                 FuzzCheck(AllEmpty(view), "an empty Hex empties the panel", shown);
@@ -174,7 +175,7 @@ void ReleaseIn(CharPanel& panel, View& view, F field) {
             return;
         case F::cfCtrl: {
             panel.editControlKeyUp();
-            const std::string shown = "after " + Show(view) + ", " + context;
+            const auto shown = [&] { return "after " + Show(view) + ", " + context(); };
             const std::string& old = before.texts[4];
             if (old.empty()) {
                 FuzzCheck(AllEmpty(view), "an empty Ctrl empties the panel", shown);
@@ -206,9 +207,10 @@ void TypeInAscii(CharPanel& panel, View& view, TKey key, char typed) {
     KeyDownArgs args{key, typed};
     panel.editAsciiKeyDown(args);
     FuzzCheck(view[F::cfAscii].empty() && args.key == key && args.typedChar == typed,
-              "any key down in Ascii empties it and then acts", Show(view));
+              "any key down in Ascii empties it and then acts", [&] { return Show(view); });
     view[F::cfAscii] = before.texts[0];
-    FuzzCheck(view.texts == before.texts, "a key down in Ascii touches only Ascii", Show(view));
+    FuzzCheck(view.texts == before.texts, "a key down in Ascii touches only Ascii",
+              [&] { return Show(view); });
     view[F::cfAscii].clear();
     Type(view[F::cfAscii], typed);
 }
@@ -218,7 +220,7 @@ void TypeInDec(CharPanel& panel, View& view, char typed) {
     panel.editDecKeyPress(key);
     const bool passes = typed == '\b' || (typed >= '0' && typed <= '9');
     FuzzCheck(key == (passes ? typed : '\0'), "Dec takes only Backspace and digits",
-              "typed " + std::to_string(Code(typed)));
+              [&] { return "typed " + std::to_string(Code(typed)); });
     Type(view[F::cfDec], key);
 }
 
@@ -237,8 +239,10 @@ void TypeInHex(CharPanel& panel, View& view, TKey key, char typed) {
         expected.key = 0;
     }
     FuzzCheck(args.key == expected.key && args.typedChar == expected.typedChar, "Hex's key rule",
-              "key " + std::to_string(key) + " typing " + std::to_string(Code(typed)) + " in Hex " +
-                  Escaped(hex));
+              [&] {
+                  return "key " + std::to_string(key) + " typing " + std::to_string(Code(typed)) +
+                         " in Hex " + Escaped(hex);
+              });
     if (args.key == 0) {
         return;
     }
@@ -253,15 +257,17 @@ void TypeInCtrl(CharPanel& panel, View& view, char typed) {
                           : code >= 64 && code <= 95 ? typed
                                                      : '\0';
     FuzzCheck(view[F::cfCtrl].empty() && key == expected,
-              "Ctrl empties and takes @, letters and [ \\ ] ^ _", "typed " + std::to_string(code));
+              "Ctrl empties and takes @, letters and [ \\ ] ^ _",
+              [&] { return "typed " + std::to_string(code); });
     Type(view[F::cfCtrl], key);
 }
 
 void CheckTypedOnly(View& view) {
     for (char c : view[F::cfDec]) {
-        FuzzCheck(c >= '0' && c <= '9', "typed Dec holds only digits", Show(view));
+        FuzzCheck(c >= '0' && c <= '9', "typed Dec holds only digits", [&] { return Show(view); });
     }
-    FuzzCheck(view[F::cfCtrl].size() <= 1, "typed Ctrl holds at most one character", Show(view));
+    FuzzCheck(view[F::cfCtrl].size() <= 1, "typed Ctrl holds at most one character",
+              [&] { return Show(view); });
 }
 
 }  // namespace

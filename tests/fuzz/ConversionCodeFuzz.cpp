@@ -131,7 +131,7 @@ void CheckConversion(const ConversionCode& code, std::string_view codeText, Dial
         if (result.status == kStatusBadInput) {
             FuzzCheck(result.text == (oconv ? value : ""),
                       "a failed conversion keeps the input (OCONV) or gives nothing (ICONV)",
-                      context + " gave " + Escaped(result.text));
+                      [&] { return context + " gave " + Escaped(result.text); });
         }
         return;
     }
@@ -143,8 +143,10 @@ void CheckConversion(const ConversionCode& code, std::string_view codeText, Dial
         const Result part = Convert(code, oconv, text);
         if (part.status == kStatusBadInput) {
             FuzzCheck(part.text == (oconv ? text : ""),
-                      "a failed conversion keeps the input (OCONV) or gives nothing (ICONV)",
-                      context + " piece " + Escaped(text) + " gave " + Escaped(part.text));
+                      "a failed conversion keeps the input (OCONV) or gives nothing (ICONV)", [&] {
+                          return context + " piece " + Escaped(text) + " gave " +
+                                 Escaped(part.text);
+                      });
         }
         highest = std::max(highest, part.status);
         joined += part.text;
@@ -163,13 +165,14 @@ void CheckConversion(const ConversionCode& code, std::string_view codeText, Dial
     if (start > 0) {
         piece(value.substr(start));
         FuzzCheck(result.text == joined && result.status == highest,
-                  "a value with marks converts piece by piece with its marks kept",
-                  context + " gave " + Escaped(result.text) + " status " +
-                      std::to_string(result.status) + ", pieces " + Escaped(joined));
+                  "a value with marks converts piece by piece with its marks kept", [&] {
+                      return context + " gave " + Escaped(result.text) + " status " +
+                             std::to_string(result.status) + ", pieces " + Escaped(joined);
+                  });
     } else if (result.status == kStatusBadInput) {
         FuzzCheck(result.text == (oconv ? value : ""),
                   "a failed conversion keeps the input (OCONV) or gives nothing (ICONV)",
-                  context + " gave " + Escaped(result.text));
+                  [&] { return context + " gave " + Escaped(result.text); });
     }
 }
 
@@ -208,15 +211,16 @@ void CheckRoundTrip(FuzzInput& input, const CodeOptions& options, const std::str
     const ConversionCode code = ConversionCode::Parse(trip.code, options);
     FuzzCheck(code.Valid(), "a round-trip code is valid", trip.code);
     const std::string number = std::to_string(input.Range(trip.lowest, trip.highest));
-    const std::string where = context + " code " + trip.code + " number " + number;
+    const auto where = [&] { return context + " code " + trip.code + " number " + number; };
     const Result written = Convert(code, true, number);
     FuzzCheck(written.status == kStatusConverted, "OCONV converts a number in range",
-              where + " status " + std::to_string(written.status));
+              [&] { return where() + " status " + std::to_string(written.status); });
     const Result read = Convert(code, false, written.text);
     FuzzCheck(read.status == kStatusConverted && read.text == number,
-              "ICONV reads back what OCONV wrote",
-              where + " written " + Escaped(written.text) + " read " + Escaped(read.text) +
-                  " status " + std::to_string(read.status));
+              "ICONV reads back what OCONV wrote", [&] {
+                  return where() + " written " + Escaped(written.text) + " read " +
+                         Escaped(read.text) + " status " + std::to_string(read.status);
+              });
 }
 
 }  // namespace

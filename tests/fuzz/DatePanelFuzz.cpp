@@ -59,14 +59,16 @@ struct Run {
     LocalClockReading now;
 };
 
-void CheckPicker(const Run& run, const std::string& context) {
+template <class Detail>
+void CheckPicker(const Run& run, const Detail& context) {
     const std::int64_t day = WholeDayOf(run.view.value);
     FuzzCheck(PickerCanShowDay(day) && run.view.value == run.view.ValueOf(day),
               "the picker holds a day it can show, with its time of day", context);
 }
 
 // After a refresh the edits show the picked day and Diff the difference from the reference.
-void CheckRefreshed(const Run& run, const std::string& context) {
+template <class Detail>
+void CheckRefreshed(const Run& run, const Detail& context) {
     const std::int64_t day = WholeDayOf(run.view.value);
     FuzzCheck(run.view.texts[0] == std::to_string(day - PICK_EPOCH_OFFSET) &&
                   run.view.texts[1] == std::to_string(day),
@@ -77,7 +79,7 @@ void CheckRefreshed(const Run& run, const std::string& context) {
                                        " = " + std::to_string(day - WholeDayOf(run.reference)) +
                                        " days";
     FuzzCheck(run.view.texts[2] == diff, "Diff shows the difference from the reference",
-              context + " expected " + Escaped(diff));
+              [&] { return DetailText(context) + " expected " + Escaped(diff); });
 }
 
 // Runs an operation that may raise only the program's own errors; true when it raised.
@@ -96,13 +98,13 @@ bool Raised(Operation operation, std::string& message) {
 
 void CheckKeyUp(Run& run, F field) {
     const FakeDateView before = run.view;
-    const std::string context = "before " + Show(before);
+    const auto context = [&] { return "before " + Show(before); };
     const std::string text = before.texts[static_cast<std::size_t>(field)];
     std::string message;
     const bool raised =
         Raised([&] { field == F::PickDate ? run.panel.PickDateKeyUp() : run.panel.SysDateKeyUp(); },
                message);
-    const std::string shown = "after " + Show(run.view) + ", " + context;
+    const auto shown = [&] { return "after " + Show(run.view) + ", " + context(); };
     CheckPicker(run, shown);
     if (text.empty()) {
         FuzzCheck(!raised, "an emptied edit refreshes the panel", shown);
@@ -142,7 +144,7 @@ void CheckKeyUp(Run& run, F field) {
         return;
     }
     FuzzCheck(!raised && WholeDayOf(run.view.value) == serial, "the picker moves to the day",
-              shown + " message " + Escaped(message));
+              [&] { return shown() + " message " + Escaped(message); });
     if (field == F::PickDate) {
         FuzzCheck(run.view.texts[1] == std::to_string(serial), "SysDate shows the day", shown);
     }
@@ -151,7 +153,7 @@ void CheckKeyUp(Run& run, F field) {
 void Start(Run& run) {
     std::string message;
     const bool raised = Raised([&] { run.panel.Initialise(); }, message);
-    const std::string shown = "after start " + Show(run.view);
+    const auto shown = [&] { return "after start " + Show(run.view); };
     CheckPicker(run, shown);
     FuzzCheck(run.reference == SentinelDate(), "the start leaves the reference unset", shown);
     const std::int64_t today = WholeDayOf(CurrentDate());
@@ -213,7 +215,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // The user picks a day in the picker.
                 run.view.value = run.view.ValueOf(input.Range(kFirstPickerDay, kLastPickerDay));
                 run.panel.CalendarChange();
-                CheckRefreshed(run, "picked " + Show(run.view));
+                CheckRefreshed(run, [&] { return "picked " + Show(run.view); });
                 break;
             }
             case 2:
@@ -229,13 +231,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::string date = DateToText(run.view.value);
                 FuzzCheck(run.reference == run.view.value &&
                               run.view.texts[2] == date + " to " + date + " = 0 days",
-                          "a click on Diff takes the picked date as the reference", Show(run.view));
+                          "a click on Diff takes the picked date as the reference",
+                          [&] { return Show(run.view); });
                 break;
             }
             case 5: {
                 char key = static_cast<char>(input.Byte());
                 run.panel.CalendarKeyPress(key);
-                FuzzCheck(key == '\0', "the picker takes no typed character", std::to_string(key));
+                FuzzCheck(key == '\0', "the picker takes no typed character",
+                          [&] { return std::to_string(key); });
                 break;
             }
             case 6:
@@ -244,7 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 7:
                 // The picker reports a change although nothing changed.
                 run.panel.CalendarChange();
-                CheckRefreshed(run, "refreshed " + Show(run.view));
+                CheckRefreshed(run, [&] { return "refreshed " + Show(run.view); });
                 break;
             default:
                 // Typing one more character into an edit, then releasing it.

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "convert/PanelView.h"
 
@@ -35,9 +36,28 @@ inline std::string Escaped(std::string_view text) {
     std::abort();
 }
 
-inline void FuzzCheck(bool holds, std::string_view property, const std::string& detail = {}) {
+inline void FuzzCheck(bool holds, std::string_view property) {
     if (!holds) {
-        FuzzFail(property, detail);
+        FuzzFail(property, {});
+    }
+}
+
+// A detail as text, whether given as text or as a callable that makes it.
+template <class Detail>
+std::string DetailText(const Detail& detail) {
+    if constexpr (std::is_invocable_v<const Detail&>) {
+        return detail();
+    } else {
+        return std::string(detail);
+    }
+}
+
+// The detail is a text, or a callable that makes it: most checks run millions of times and hold,
+// so their details are best made only when one is broken.
+template <class Detail>
+inline void FuzzCheck(bool holds, std::string_view property, const Detail& detail) {
+    if (!holds) {
+        FuzzFail(property, DetailText(detail));
     }
 }
 

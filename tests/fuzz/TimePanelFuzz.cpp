@@ -56,7 +56,7 @@ void CheckUpdatePickTime(TimePanel& panel, View& view, bool initialise) {
     } else {
         panel.UpdatePickTime();
     }
-    const std::string context = "after " + Show(view) + " before " + Show(before);
+    const auto context = [&] { return "after " + Show(view) + " before " + Show(before); };
     std::int64_t total = 0;
     constexpr std::int64_t kSeconds[] = {3600, 60, 1};
     for (std::size_t i = 1; i < 4; ++i) {
@@ -74,7 +74,7 @@ void CheckUpdatePickTime(TimePanel& panel, View& view, bool initialise) {
 void CheckPTimeKeyUp(TimePanel& panel, View& view) {
     const View before = view;
     view.writes = 0;
-    const std::string context = "before " + Show(view);
+    const auto context = [&] { return "before " + Show(before); };
     try {
         panel.PTimeKeyUp();
     } catch (const EConvertError& error) {
@@ -87,7 +87,7 @@ void CheckPTimeKeyUp(TimePanel& panel, View& view) {
         FuzzCheck(view.writes == 0, "an empty PTime changes nothing", context);
         return;
     }
-    const std::string shown = "after " + Show(view) + ", " + context;
+    const auto shown = [&] { return "after " + Show(view) + ", " + context(); };
     const std::int64_t n = TextToInteger(before.texts[0]);
     std::int64_t h = 0;
     std::int64_t m = 0;
@@ -121,7 +121,7 @@ void TypeIn(TimePanel& panel, View& view, F field, char typed) {
     }
     const bool passes = typed == '\b' || (typed >= '0' && typed <= '9');
     FuzzCheck(key == (passes ? typed : '\0'), "the time edits take only Backspace and digits",
-              "typed " + std::to_string(static_cast<unsigned char>(typed)));
+              [&] { return "typed " + std::to_string(static_cast<unsigned char>(typed)); });
     std::string& text = view[field];
     if (key == '\b') {
         if (!text.empty()) {
@@ -176,7 +176,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 FuzzCheck(view[F::Hr] == field2(now.hour, 23) &&
                               view[F::Min] == field2(now.minute, 59) &&
                               view[F::Sec] == field2(now.second, 59),
-                          "the start shows the clock in two-character fields", Show(view));
+                          "the start shows the clock in two-character fields",
+                          [&] { return Show(view); });
                 break;
             }
             default:

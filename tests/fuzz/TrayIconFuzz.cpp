@@ -75,7 +75,7 @@ class Harness {
         model_ = Model{};
         icons_ = nullptr;
         menu_ = nullptr;
-        Check("created");
+        Check(-1);
     }
 
     bool Designing() const { return form_.IsDesigning(); }
@@ -90,7 +90,8 @@ class Harness {
                    : 0;
     }
 
-    void Check(const std::string& step);
+    // step: the operation just done, -1 for the creation.
+    void Check(int step);
     void Visible(bool value, const std::optional<std::string>& layoutText);
     void Hint(const std::string& value);
     void IconIndex(int index, const std::optional<std::string>& layoutText);
@@ -117,22 +118,24 @@ class Harness {
     Seen seen_;
 };
 
-void Harness::Check(const std::string& step) {
+void Harness::Check(int step) {
     const TTrayIcon& tray = *tray_;
-    const std::string at = "after " + step;
+    const auto at = [step] { return "after step " + std::to_string(step); };
     FuzzCheck(tray.Visible() == model_.visible, "Visible holds the last value written", at);
     FuzzCheck(tray.Hide() == model_.hide, "Hide follows each successful write of Visible", at);
     FuzzCheck(services_.application.hooks.Count() == static_cast<std::size_t>(model_.hooks),
-              "one hook entry per successful show, one less per successful withdrawal",
-              at + ": " + std::to_string(services_.application.hooks.Count()) + " entries, " +
-                  std::to_string(model_.hooks) + " expected");
+              "one hook entry per successful show, one less per successful withdrawal", [&] {
+                  return at() + ": " + std::to_string(services_.application.hooks.Count()) +
+                         " entries, " + std::to_string(model_.hooks) + " expected";
+              });
     FuzzCheck(timer_->Enabled() == model_.timer,
               "the timer runs only when started with an image list", at);
     FuzzCheck(tray.GetAnimate() == model_.animate, "Animate changes only with an image list", at);
     FuzzCheck(tray.IconIndex() == model_.index, "IconIndex steps through the list", at);
-    FuzzCheck(tray.IconCopy().Handle() == model_.picture, "the icon shows the chosen picture",
-              at + ": " + std::to_string(tray.IconCopy().Handle()) + " instead of " +
-                  std::to_string(model_.picture));
+    FuzzCheck(tray.IconCopy().Handle() == model_.picture, "the icon shows the chosen picture", [&] {
+        return at() + ": " + std::to_string(tray.IconCopy().Handle()) + " instead of " +
+               std::to_string(model_.picture);
+    });
     FuzzCheck(tray.Hint() == model_.hint, "Hint takes only new hints under 64 characters", at);
     FuzzCheck(tray.RestoreOn() == model_.restoreOn && tray.PopupMenuOn() == model_.popupMenuOn,
               "the gestures hold what was written", at);
@@ -157,7 +160,7 @@ void Harness::Check(const std::string& step) {
     FuzzCheck(std::memchr(data.szTip, 0, sizeof data.szTip) != nullptr &&
                   std::string(data.szTip) == model_.hint.substr(0, model_.hint.find('\0')),
               "the tip is the hint, up to a NUL in it",
-              at + ": " + Escaped(data.szTip) + " for " + Escaped(model_.hint));
+              [&] { return at() + ": " + Escaped(data.szTip) + " for " + Escaped(model_.hint); });
 }
 
 void Harness::Visible(bool value, const std::optional<std::string>& layoutText) {
@@ -173,7 +176,7 @@ void Harness::Visible(bool value, const std::optional<std::string>& layoutText) 
         FuzzCheck(refused, "only a refusal of the shell raises");
         FuzzCheck(error.Message() == (value ? "Cannot Create System Shell Notification Icon"
                                             : "Cannot Remove System Shell Notification Icon"),
-                  "a refusal says which way it failed", Escaped(error.Message()));
+                  "a refusal says which way it failed", [&] { return Escaped(error.Message()); });
     }
     model_.visible = value;
     if (Designing() || refused) {
@@ -285,7 +288,7 @@ void Harness::Notify(std::intptr_t mouseMessage) {
         }
     };
     const bool onClick = static_cast<bool>(tray_->OnClick);
-    const std::string what = "notification " + std::to_string(mouseMessage);
+    const auto what = [mouseMessage] { return "notification " + std::to_string(mouseMessage); };
     FuzzCheck(services_.Count("app restore") - restores ==
                   static_cast<std::size_t>(count(model_.restoreOn, onClick)),
               "each gesture restores as RestoreOn says", what);
@@ -340,7 +343,8 @@ void Harness::SessionMessage() {
     TMessage message{msg, input_.Range<std::uintptr_t>(0, 2), 0, 0};
     tray_->DoMessage(message);
     FuzzCheck(message.Result == (msg == kWmQueryEndSession ? 1 : 0),
-              "the session may end; nothing else is answered", std::to_string(msg));
+              "the session may end; nothing else is answered",
+              [msg] { return std::to_string(msg); });
     if (msg == kWmEndSession && !Designing() && !services_.refuseAll) {
         model_.iconShown = false;  // gone, while Visible and the hook stay
     }
@@ -357,7 +361,7 @@ void Harness::SysCommand() {
     FuzzCheck(services_.Count("app minimize") - minimizes == (command == kScMinimize ? hooks : 0) &&
                   services_.Count("app restore") - restores == (command == kScRestore ? hooks : 0),
               "each hook entry minimises or restores on exactly those commands",
-              std::to_string(command));
+              [command] { return std::to_string(command); });
 }
 
 void Harness::ReadProperty() {
@@ -384,7 +388,7 @@ void Harness::ReadProperty() {
                                               "imLeftDoubleClick"};
     const std::string name = input_.Pick(kNames);
     const std::string value = input_.Bool() ? std::string(input_.Pick(kValues)) : input_.Text(8);
-    const std::string what = "layout " + name + " = " + Escaped(value);
+    const auto what = [&] { return "layout " + name + " = " + Escaped(value); };
     const auto lower = [](std::string text) {
         for (char& c : text) {
             c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -423,10 +427,10 @@ void Harness::ReadProperty() {
                                              ? "Property Icons does not exist"
                                              : "Invalid value '" + value + "' for property " + name;
             FuzzCheck(error.Message() == expected, "a bad layout text is refused by name",
-                      what + ": " + error.Message());
+                      [&] { return what() + ": " + error.Message(); });
             return;
         }
-        FuzzFail("a bad layout text is refused", what);
+        FuzzFail("a bad layout text is refused", what());
     }
     const bool on = lower(value) == "true";
     if (name == "Visible") {
@@ -514,7 +518,7 @@ void Harness::Destroy() {
 
 void Harness::Step() {
     const std::uint8_t op = input_.Byte();
-    std::string step = "step " + std::to_string(op % 20);
+    const int step = op % 20;
     switch (op % 20) {
         case 0:
         case 1:
@@ -639,7 +643,6 @@ void Harness::Step() {
         }
         default:
             Destroy();
-            step = "destruction";
             break;
     }
     Check(step);
