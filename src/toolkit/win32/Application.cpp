@@ -1,13 +1,12 @@
 #include "toolkit/win32/Application.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstring>
 
 #include "base/Exception.h"
 #include "toolkit/win32/Controls.h"
 #include "toolkit/win32/Form.h"
+#include "toolkit/win32/SystemLibraries.h"
 #include "toolkit/win32/WindowClasses.h"
 
 namespace {
@@ -40,7 +39,7 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+    CommonControls().InitCommonControlsEx(&icc);
     RegisterToolkitClasses(instance);
 
     icon_ = LoadIconA(instance, "MAINICON");
@@ -187,6 +186,15 @@ bool TApplication::SwallowReleaseOfModalKey(const MSG& msg) {
 }
 
 void TApplication::Idle() {
+    if (!idleTasks_.empty()) {
+        // Taken out first: a task may add others, and the loop looks at the queue again before
+        // anything waits.
+        std::vector<std::function<void()>> tasks;
+        tasks.swap(idleTasks_);
+        for (auto& task : tasks)
+            task();
+        return;
+    }
     if (!terminated_)
         WaitMessage();
 }

@@ -65,6 +65,7 @@ class TForm1 : public TForm {
     THandlers Handlers();
     // Gives the panels' views their controls.
     void AssignViews();
+    void ShowTrayIcon();
 
     // One member per control of the layout, under its name; the window owns them all.
     TPanel* Panel2 = nullptr;

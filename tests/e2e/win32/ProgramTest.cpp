@@ -137,9 +137,39 @@ std::optional<DWORD> ProgramTest::WaitForExit() {
     return code;
 }
 
+namespace {
+
+BOOL CALLBACK FindUnpainted(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Whether a window of the program, or one of its controls, still waits to be painted.
+bool WaitsToBePainted(HWND window) {
+    bool found = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!found)
+        EnumChildWindows(window, FindUnpainted, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
 void ProgramTest::SaveScreenshot(const std::string& suffix) {
+    const auto windows = TopLevelWindowsOf(program_->Pid(), nullptr);
+    // The paints still waiting in the program's queue (a panel just shown) are made first, so
+    // the picture is the window as the user sees it a moment later.
+    WaitUntil([&] {
+        for (HWND window : windows) {
+            if (IsWindowVisible(window) && WaitsToBePainted(window))
+                return false;
+        }
+        return true;
+    });
     RECT area{};
-    for (HWND window : TopLevelWindowsOf(program_->Pid(), nullptr)) {
+    for (HWND window : windows) {
         if (IsWindowVisible(window) && !IsIconic(window)) {
             const RECT r = ScreenRectOf(window);
             UnionRect(&area, &area, &r);
