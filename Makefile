@@ -1,10 +1,11 @@
-# The two commands of the README: `make run` and `make test`. Both do all set-up themselves.
+# The two commands of the README, `make run` and `make test`, and `make dist` for the Windows
+# installer and zip. All do their set-up themselves.
 SHELL := /bin/bash
 JOBS ?= 2
 NATIVE := build/native
 WIN32 := build/win32
 
-.PHONY: run test setup native win32 test-native test-win32 format clean
+.PHONY: run test dist setup native win32 test-native test-win32 format clean
 
 setup:
 	bash scripts/setup.sh
@@ -29,8 +30,11 @@ test: test-native test-win32
 run: win32
 	bash scripts/run.sh
 
+dist: win32
+	bash scripts/dist.sh $(WIN32) dist
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine
   xvfb xauth x11-apps xdotool imagemagick
+  nsis zip unzip python3
 )
 
 sudo_cmd=()
