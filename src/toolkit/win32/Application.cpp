@@ -41,6 +41,7 @@ void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
     CommonControls().InitCommonControlsEx(&icc);
     RegisterToolkitClasses(instance);
+    liveHandlesMessage_ = RegisterWindowMessageA(kLiveHandlesMessage);
 
     icon_ = LoadIconA(instance, "MAINICON");
     WNDCLASSEXA wc{};
@@ -203,6 +204,11 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The window's own messages while it is being made get the default handling.
     if (!window_)
         return DefaultHandling(msg, wParam, lParam);
+    if (msg == liveHandlesMessage_ && liveHandlesMessage_ != 0) {
+        return wParam < static_cast<WPARAM>(HandleKind::Count)
+                   ? LiveHandles(static_cast<HandleKind>(wParam))
+                   : -1;
+    }
     // The hooks see the message first.
     TMessage message{msg, wParam, static_cast<std::intptr_t>(lParam), 0};
     if (hooks_.Offer(message))

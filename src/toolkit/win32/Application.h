@@ -106,6 +106,7 @@ class TApplication : private TWindowObject {
     ErrorRoutine errorRoutine_;
     std::function<void()> onRegionalSettingsChange_;
     std::vector<std::function<void()>> idleTasks_;
+    UINT liveHandlesMessage_ = 0;
 };
 
 // The process's one application object.

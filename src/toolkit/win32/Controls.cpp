@@ -106,6 +106,10 @@ LRESULT TControl::KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void TControl::RemoveLengthLimit() {
+    SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0);
+}
+
 std::string TControl::Text() const {
     const int length = GetWindowTextLengthA(Handle());
     std::string text(static_cast<size_t>(length) + 1, '\0');

@@ -103,6 +103,9 @@ class TControl : public TWindowObject {
 
     // Keyboard events common to the key-taking controls.
     LRESULT KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // An edit takes text of any length: the system's edit stops at about 30,000 characters unless
+    // told otherwise, and a paste beyond that would lose the rest.
+    void RemoveLengthLimit();
 
     Bounds initialBounds_;
 

@@ -1,6 +1,7 @@
 #include "ui/win32/Form1.h"
 
 #include "base/Exception.h"
+#include "convert/RegionalSettings.h"
 #include "toolkit/win32/Application.h"
 #include "trayicon/win32/Win32TrayServices.h"
 #include "ui/ArrangeWindow.h"
@@ -122,7 +123,13 @@ void TForm1::CreateComponent(const ControlDesc& desc) {
     icon->Loaded();
 }
 
+void TForm1::RegionalSettingsChanged() {
+    const RegionalDateSettings& settings = CurrentRegionalSettings();
+    Calendar->SetFormat(settings.desktopPatternsMarked ? settings.shortDatePattern : "");
+}
+
 void TForm1::FormCreate(TControl&) {
+    RegionalSettingsChanged();
     datePanel_.Initialise();
     timePanel_.Initialise();
     ArrangeWindow();

@@ -18,6 +18,10 @@ std::string ArtifactPath(const std::string& suffix) {
     const char* folder = std::getenv("QC_E2E_ARTIFACTS");
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    // A scenario run under several settings names each run's pictures after its setting.
+    if (const char* variant = std::getenv("QC_E2E_VARIANT"); variant && *variant) {
+        name += "@" + std::string(variant);
+    }
     if (!suffix.empty()) {
         name += "-" + suffix;
     }
@@ -115,7 +119,7 @@ void ProgramTest::ExpectErrorAndDismiss(const std::string& message) {
     EXPECT_EQ(TextOf(box), kApplicationTitle);
     EXPECT_EQ(GetWindow(box, GW_OWNER), program_->Application())
         << "the error box is not owned by the application window";
-    EXPECT_EQ(ErrorBoxButtons(box), std::vector<std::string>{"OK"});
+    EXPECT_EQ(ErrorBoxButtons(box), std::vector<int>{IDOK}) << "the box has not one OK button";
     EXPECT_TRUE(ShowsStopIcon(box)) << "the error box does not show the stop icon";
     ASSERT_TRUE(PressOk(box)) << "the error box did not close on OK";
 }
