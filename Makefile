@@ -1,4 +1,5 @@
-# The two commands of the README: `make run` and `make test`. Both do all set-up themselves.
+# The two commands of the README, `make run` and `make test`, and `make dist` for the Windows
+# installer and zip. All do their set-up themselves.
 SHELL := /bin/bash
 JOBS ?= 2
 NATIVE := build/native
@@ -9,7 +10,7 @@ FUZZ := build/fuzz
 SECONDS ?= 60
 RUNS ?= -1
 
-.PHONY: run test setup native win32 test-native test-win32 fuzz test-fuzz format clean
+.PHONY: run test dist setup native win32 test-native test-win32 fuzz test-fuzz format clean
 
 setup:
 	bash scripts/setup.sh
@@ -49,8 +50,11 @@ test: test-native test-win32 test-fuzz
 run: win32
 	bash scripts/run.sh
 
+dist: win32
+	bash scripts/dist.sh $(WIN32) dist
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build dist

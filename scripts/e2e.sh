@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
 # Runs the end-to-end scenarios: scripts/e2e.sh PROGRAM.exe e2e_driver.exe [GTEST_FILTER]
 # One private virtual display for the whole run; each scenario runs the driver in its own copy
-# of a ready Wine prefix, so no scenario sees what another left behind. Suites named *At96Dpi run
-# at 96 dpi, all others at 120; suites named DayFirst* run under the United Kingdom setting.
-# Screenshots go to build/e2e-artifacts/, the driver's output of each scenario beside them.
+# of a ready Wine prefix, so no scenario sees what another left behind. Most scenarios run once,
+# at 120 dpi under the United States setting; suites named *At96Dpi and *At144Dpi run at those
+# densities, DayFirst* under the United Kingdom setting with a dd/MM/yyyy pattern, and
+# Everywhere* under each locale of the matrix below and at every density. Benchmark* suites are
+# measures, run only when the filter names them. Screenshots go to build/e2e-artifacts/, the
+# driver's output of each run beside them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/display-lib.sh"
 
 exe=$(realpath "${1:?usage: e2e.sh PROGRAM.exe e2e_driver.exe [GTEST_FILTER]}")
 driver=$(realpath "${2:?usage: e2e.sh PROGRAM.exe e2e_driver.exe [GTEST_FILTER]}")
-filter=${3:-*}
+filter=${3:-*-Benchmark*}
+minimal=$(dirname "$exe")/bench/minimal_window.exe
 for f in "$exe" "$driver"; do
     if [ ! -f "$f" ]; then
         echo "e2e: $f is missing; build the win32 build first" >&2
         exit 1
     fi
 done
+
+# The locales of the matrix: left to right, right to left, double-byte, Thai, day-first.
+matrix_locales=(en_US de_DE fr_FR ja_JP th_TH he_IL ar_SA)
 
 wine_root=$root/build/wine
 artifacts=$root/build/e2e-artifacts
@@ -26,8 +33,9 @@ mkdir -p "$artifacts" "$wine_root/e2e-runs"
 # Windows names of Unix paths: Wine's drive Z: is the Unix root.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-bash "$root/scripts/wine-prefix.sh" "$wine_root/e2e-120" 120
-bash "$root/scripts/wine-prefix.sh" "$wine_root/e2e-96" 96
+for dpi in 96 120 144; do
+    bash "$root/scripts/wine-prefix.sh" "$wine_root/e2e-$dpi" "$dpi"
+done
 
 qc_wine_env
 current_prefix=
@@ -58,44 +66,64 @@ if [ "${#scenarios[@]}" -eq 0 ]; then
     exit 1
 fi
 
+# The settings a scenario runs under, as DPI:LOCALE words.
+settings_of() {
+    case "$1" in
+        *At96Dpi*) echo "96:en_US" ;;
+        *At144Dpi*) echo "144:en_US" ;;
+        DayFirst*) echo "120:en_GB" ;;
+        Everywhere*)
+            local locale
+            for locale in "${matrix_locales[@]}"; do printf '120:%s ' "$locale"; done
+            echo "96:en_US 144:en_US"
+            ;;
+        *) echo "120:en_US" ;;
+    esac
+}
+
 passed=0
 failed=()
 started=$SECONDS
-for i in "${!scenarios[@]}"; do
-    name=${scenarios[$i]}
+run=0
+for name in "${scenarios[@]}"; do
     suite=${name%%.*}
-    dpi=120
-    lang=en_US.UTF-8
-    case "$suite" in *At96Dpi*) dpi=96 ;; esac
-    case "$suite" in DayFirst*) lang=en_GB.UTF-8 ;; esac
+    read -r -a settings <<<"$(settings_of "$suite")"
+    for setting in "${settings[@]}"; do
+        dpi=${setting%%:*}
+        lang=${setting#*:}.UTF-8
+        variant=
+        [ "${#settings[@]}" -gt 1 ] && variant=${setting#*:}-$dpi
+        label=$name${variant:+@$variant}
+        run=$((run + 1))
+        current_prefix=$wine_root/e2e-runs/$run
+        cp -a "$wine_root/e2e-$dpi" "$current_prefix"
+        log=$artifacts/${label//\//_}.log
+        (
+            export WINEPREFIX=$current_prefix
+            { export LANG=$lang LC_ALL=$lang; } 2>/dev/null
+            if [ "$suite" != "${suite#DayFirst}" ]; then
+                # Wine rewrites the regional settings when the locale changes; set them under it.
+                wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd/MM/yyyy /f
+                wine reg add 'HKCU\Control Panel\International' /v sDate /d / /f
+            fi >/dev/null 2>&1 </dev/null
+            QC_E2E_EXE=$(windows_path "$exe") QC_E2E_ARTIFACTS=$(windows_path "$artifacts") \
+                QC_E2E_MINIMAL=$(windows_path "$minimal") QC_E2E_VARIANT=$variant \
+                wine "$driver" "--gtest_filter=$name" --gtest_color=no >"$log" 2>&1 </dev/null
+        ) && result=0 || result=$?
+        WINEPREFIX=$current_prefix wineserver -k 2>/dev/null || true
+        rm -rf "$current_prefix"
+        current_prefix=
 
-    current_prefix=$wine_root/e2e-runs/$i
-    cp -a "$wine_root/e2e-$dpi" "$current_prefix"
-    log=$artifacts/${name//\//_}.log
-    (
-        export WINEPREFIX=$current_prefix
-        { export LANG=$lang LC_ALL=$lang; } 2>/dev/null
-        if [ "$lang" != en_US.UTF-8 ]; then
-            # Wine rewrites the regional settings when the locale changes; set them under it.
-            wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd/MM/yyyy /f
-            wine reg add 'HKCU\Control Panel\International' /v sDate /d / /f
-        fi >/dev/null 2>&1 </dev/null
-        QC_E2E_EXE=$(windows_path "$exe") QC_E2E_ARTIFACTS=$(windows_path "$artifacts") \
-            wine "$driver" "--gtest_filter=$name" --gtest_color=no >"$log" 2>&1 </dev/null
-    ) && result=0 || result=$?
-    WINEPREFIX=$current_prefix wineserver -k 2>/dev/null || true
-    rm -rf "$current_prefix"
-    current_prefix=
-
-    if [ "$result" -eq 0 ] && grep -q '^\[  PASSED  \]' "$log"; then
-        passed=$((passed + 1))
-        printf 'e2e: ok     %s\n' "$name"
-    else
-        failed+=("$name")
-        printf 'e2e: FAILED %s\n' "$name"
-        grep -E 'Failure|error:|Expected|Which is|actual|shows|: [A-Z]' "$log" | grep -v '^\[' |
-            sed 's/^/        /' | head -n 30 || true
-    fi
+        if [ "$result" -eq 0 ] && grep -q '^\[  PASSED  \]' "$log"; then
+            passed=$((passed + 1))
+            printf 'e2e: ok     %s\n' "$label"
+        else
+            failed+=("$label")
+            printf 'e2e: FAILED %s\n' "$label"
+            grep -E 'Failure|error:|Expected|Which is|actual|shows|: [A-Z]' "$log" | grep -v '^\[' |
+                sed 's/^/        /' | head -n 30 || true
+        fi
+    done
 done
 
 # PNG copies of the screenshots for easy viewing.

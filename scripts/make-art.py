@@ -2,7 +2,8 @@
 """Draws the program's artwork with the standard library only:
 
   src/app/res/QuorlinConversion.ico  the main icon, 32x32, 16 colours, transparent outside the motif
-  src/app/res/logo.bmp               the About panel's logo, 160x160, 24 bits per pixel
+  src/app/res/logo.runs              the About panel's logo, 160x160, 24 bits per pixel, stored as
+                                     runs of equal pixels (the program expands it when it is shown)
 
 The motif is a calendar page with a clock in front of it: the program turns dates and times of
 day into numbers and back. Shapes are signed distance functions, so the logo gets smooth edges
@@ -137,20 +138,23 @@ def logo_pixels(size):
     return rows
 
 
-def write_bmp24(path, rows):
+def write_runs24(path, rows):
+    """The picture as runs of equal pixels: "QRL1", width and height (16 bits each, little-endian),
+    then for each run its length (1 to 128) and its blue, green and red, row after row from the
+    top. The logo's smooth shapes and flat sky shrink to a few kilobytes this way."""
     height, width = len(rows), len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    pixels = bytearray()
-    for row in reversed(rows):  # bottom-up
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += bytes(stride - len(line))
-        pixels += line
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 3780, 3780, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    pixels = [p for row in rows for p in row]
+    out = bytearray(b"QRL1" + struct.pack("<HH", width, height))
+    i = 0
+    while i < len(pixels):
+        n = 1
+        while i + n < len(pixels) and n < 128 and pixels[i + n] == pixels[i]:
+            n += 1
+        r, g, b = pixels[i]
+        out += bytes((n, b, g, r))
+        i += n
     with open(path, "wb") as f:
-        f.write(header + info + pixels)
+        f.write(out)
 
 
 # --- the icon: 32x32, 16 colours ------------------------------------------------------------
@@ -238,8 +242,8 @@ def write_ico16(path, rows):
 def main():
     os.makedirs(RES, exist_ok=True)
     write_ico16(os.path.join(RES, "QuorlinConversion.ico"), icon_indices(32))
-    write_bmp24(os.path.join(RES, "logo.bmp"), logo_pixels(160))
-    print("make-art: wrote", os.path.relpath(RES, ROOT) + "/{QuorlinConversion.ico,logo.bmp}")
+    write_runs24(os.path.join(RES, "logo.runs"), logo_pixels(160))
+    print("make-art: wrote", os.path.relpath(RES, ROOT) + "/{QuorlinConversion.ico,logo.runs}")
 
 
 if __name__ == "__main__":

@@ -8,7 +8,12 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine
   xvfb xauth x11-apps xdotool imagemagick
+  nsis zip unzip python3 locales
 )
+
+# The C library's locales the end-to-end tests start Wine under (its regional settings, code
+# page and message-box texts follow them).
+locales=(en_US en_GB de_DE fr_FR ja_JP th_TH he_IL ar_SA)
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
@@ -30,3 +35,11 @@ if [ "${#missing[@]}" -gt 0 ]; then
 else
   echo "setup: all packages present"
 fi
+
+# Each locale generated once; `locale -a` lists them as en_US.utf8.
+for l in "${locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qx "$l.utf8"; then
+    echo "setup: generating the locale $l.UTF-8"
+    "${sudo_cmd[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  fi
+done

@@ -11,3 +11,7 @@ std::string WithFullStop(std::string_view message);
 // The text of the generic box for an error outside the program's error family.
 std::string GenericErrorText(std::string_view className, std::string_view moduleName,
                              unsigned long address, std::string_view message);
+
+// The readable name of a class from the name its type information records ("St13runtime_error"
+// is "std::runtime_error"); a name it cannot read is given as recorded.
+std::string ReadableClassName(std::string_view recorded);

@@ -18,6 +18,9 @@ struct RegionalDateSettings {
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                             "Thursday", "Friday", "Saturday"};
+    // The desktop's own patterns carry direction marks, left out of the ones above: a date
+    // control that draws the desktop's form is given the short pattern above instead.
+    bool desktopPatternsMarked = false;
 };
 
 const RegionalDateSettings& CurrentRegionalSettings();

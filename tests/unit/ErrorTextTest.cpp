@@ -53,4 +53,21 @@ TEST(GenericErrorText, AddsAFullStopUnlessThereIsOne) {
     }
 }
 
+TEST(ReadableClassName, ReadsTheRecordedNamesOfPlainClasses) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"St13runtime_error", "std::runtime_error"},
+        {"St9bad_alloc", "std::bad_alloc"},
+        {"9TOverflow", "TOverflow"},
+        {"N3qcx6DetailE", "qcx::Detail"},
+        {"NSt8ios_base7failureB5cxx11E", "std::ios_base::failure"},
+        // Anything else is shown as recorded rather than guessed at.
+        {"St6vectorIiSaIiEE", "St6vectorIiSaIiEE"},
+        {"N3qcx6Detail", "N3qcx6Detail"},
+        {"99short", "99short"},
+        {"", ""},
+    };
+    for (const auto& [recorded, readable] : cases)
+        EXPECT_EQ(ReadableClassName(recorded), readable) << recorded;
+}
+
 }  // namespace

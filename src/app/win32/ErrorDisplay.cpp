@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cxxabi.h>
-
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -92,14 +90,6 @@ std::string ModuleFileName() {
     return slash == std::string::npos ? full : full.substr(slash + 1);
 }
 
-// The readable name of a thrown object's class.
-std::string ClassNameOf(const std::type_info& type) {
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> name(
-        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
-    return status == 0 && name ? std::string(name.get()) : std::string(type.name());
-}
-
 void ShowGenericError(const std::string& className) {
     const std::string text = GenericErrorText(className, ModuleFileName(), 0, "");
     MessageBoxA(nullptr, text.c_str(), "Application Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
@@ -127,7 +117,7 @@ void HandleError(void*, std::exception_ptr error) {
     } catch (const Exception& e) {
         ShowError(e);
     } catch (const std::exception& e) {
-        ShowGenericError(ClassNameOf(typeid(e)));
+        ShowGenericError(ReadableClassName(typeid(e).name()));
     } catch (...) {
         ShowGenericError("unknown");
     }

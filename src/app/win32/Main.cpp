@@ -58,7 +58,11 @@ void RunMessageLoop(TApplication& app) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TApplication application;
     application.SetErrorRoutine(HandleError);
-    application.SetOnRegionalSettingsChange(ReadRegionalSettings);
+    application.SetOnRegionalSettingsChange([] {
+        ReadRegionalSettings();
+        if (Form1)
+            Form1->RegionalSettingsChanged();
+    });
     try {
         ReadRegionalSettings();
         application.Initialize();

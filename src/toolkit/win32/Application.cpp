@@ -1,13 +1,12 @@
 #include "toolkit/win32/Application.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstring>
 
 #include "base/Exception.h"
 #include "toolkit/win32/Controls.h"
 #include "toolkit/win32/Form.h"
+#include "toolkit/win32/SystemLibraries.h"
 #include "toolkit/win32/WindowClasses.h"
 
 namespace {
@@ -40,8 +39,9 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+    CommonControls().InitCommonControlsEx(&icc);
     RegisterToolkitClasses(instance);
+    liveHandlesMessage_ = RegisterWindowMessageA(kLiveHandlesMessage);
 
     icon_ = LoadIconA(instance, "MAINICON");
     WNDCLASSEXA wc{};
@@ -187,6 +187,15 @@ bool TApplication::SwallowReleaseOfModalKey(const MSG& msg) {
 }
 
 void TApplication::Idle() {
+    if (!idleTasks_.empty()) {
+        // Taken out first: a task may add others, and the loop looks at the queue again before
+        // anything waits.
+        std::vector<std::function<void()>> tasks;
+        tasks.swap(idleTasks_);
+        for (auto& task : tasks)
+            task();
+        return;
+    }
     if (!terminated_)
         WaitMessage();
 }
@@ -195,6 +204,11 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The window's own messages while it is being made get the default handling.
     if (!window_)
         return DefaultHandling(msg, wParam, lParam);
+    if (msg == liveHandlesMessage_ && liveHandlesMessage_ != 0) {
+        return wParam < static_cast<WPARAM>(HandleKind::Count)
+                   ? LiveHandles(static_cast<HandleKind>(wParam))
+                   : -1;
+    }
     // The hooks see the message first.
     TMessage message{msg, wParam, static_cast<std::intptr_t>(lParam), 0};
     if (hooks_.Offer(message))

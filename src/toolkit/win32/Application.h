@@ -69,8 +69,12 @@ class TApplication : private TWindowObject {
     bool ProcessMessage();
     // Keys held down now (closing a modal box) have their next release ignored.
     void IgnoreReleasesOfKeysDown();
-    // Idle processing; then waits for the next message.
+    // Idle processing: the tasks waiting for the queue to empty, or else a wait for the next
+    // message.
     void Idle();
+    // Runs `task` once, the next time the queue is empty (the first time, once the main window
+    // is shown and painted). An error it raises goes where the loop's errors go.
+    void WhenIdle(std::function<void()> task) { idleTasks_.push_back(std::move(task)); }
     bool Terminated() const { return terminated_; }
     void Terminate();
 
@@ -101,6 +105,8 @@ class TApplication : private TWindowObject {
     bool terminated_ = false;
     ErrorRoutine errorRoutine_;
     std::function<void()> onRegionalSettingsChange_;
+    std::vector<std::function<void()>> idleTasks_;
+    UINT liveHandlesMessage_ = 0;
 };
 
 // The process's one application object.

@@ -39,17 +39,26 @@ void TControl::CreateSystemClass(const char* className, DWORD style, DWORD exSty
                                         reinterpret_cast<HMENU>(INT_PTR{desc_.id})));
 }
 
+bool TControl::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    HWND child = reinterpret_cast<HWND>(lParam);
+    if (msg == WM_NOTIFY) {
+        child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    } else if (msg == WM_DRAWITEM) {
+        child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    }
+    TControl* c = ControlOf(child);
+    return c && c != this && c->Reflect(msg, wParam, lParam, result);
+}
+
 LRESULT TControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_COMMAND:
-        case WM_NOTIFY: {
-            HWND child = msg == WM_COMMAND ? reinterpret_cast<HWND>(lParam)
-                                           : reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORSTATIC: {
             LRESULT result = 0;
-            if (TControl* c = ControlOf(child);
-                c && c != this && c->Reflect(msg, wParam, lParam, result)) {
+            if (ReflectToChild(msg, wParam, lParam, result))
                 return result;
-            }
             break;
         }
         case WM_SETFOCUS:
@@ -97,6 +106,10 @@ LRESULT TControl::KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void TControl::RemoveLengthLimit() {
+    SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0);
+}
+
 std::string TControl::Text() const {
     const int length = GetWindowTextLengthA(Handle());
     std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -118,6 +131,7 @@ bool TControl::Visible() const {
 
 void TControl::SetVisible(bool visible) {
     if (visible) {
+        form_.CreatePendingChildren(*this);
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return;
     }

@@ -12,6 +12,7 @@
 #include "base/Keys.h"
 #include "toolkit/LayoutDescription.h"
 #include "toolkit/win32/Handles.h"
+#include "toolkit/win32/TextMeasure.h"
 #include "toolkit/win32/WindowClasses.h"
 #include "toolkit/win32/WindowObject.h"
 
@@ -30,8 +31,9 @@ class TControl : public TWindowObject {
 
     // Creates the window as a child of `parent`.
     virtual void CreateWnd(HWND parent) = 0;
-    // The window exists and has its font: a control that sizes itself to its text does it now.
-    virtual void Created() {}
+    // Before the window is made, with its font set: a control that sizes itself to its text
+    // measures it here, so its window is made at its size.
+    virtual void Measure(TTextMeasure& /*measure*/) {}
 
     std::string_view Name() const { return desc_.name; }
     const ControlDesc& Desc() const { return desc_; }
@@ -95,8 +97,15 @@ class TControl : public TWindowObject {
         return 0;
     }
 
+    // Hands a message a child sent (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLORSTATIC) to
+    // that child's object; true when it handled it.
+    bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
     // Keyboard events common to the key-taking controls.
     LRESULT KeyboardProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // An edit takes text of any length: the system's edit stops at about 30,000 characters unless
+    // told otherwise, and a paste beyond that would lose the rest.
+    void RemoveLengthLimit();
 
     Bounds initialBounds_;
 
@@ -123,16 +132,19 @@ class TPanel : public TControl {
     bool pressed_ = false;
 };
 
+// A label is the system's static control, so a screen reader names the edit after it by its text.
 class TLabel : public TControl {
   public:
     static constexpr ControlKind kKind = ControlKind::Label;
     using TControl::TControl;
     void CreateWnd(HWND parent) override;
     // Sizes the label to its text in its font.
-    void Created() override;
+    void Measure(TTextMeasure& measure) override;
+    // Its drawing, asked of its parent as it paints.
+    bool Reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  private:
+    void Paint(const DRAWITEMSTRUCT& item);
 };
 
 class TEdit : public TControl {

@@ -76,6 +76,11 @@ void TDatePicker::WriteValue(std::int64_t day, double timeOfDay) {
         RefuseDay();
 }
 
+void TDatePicker::SetFormat(const std::string& pattern) {
+    SendMessageA(Handle(), DTM_SETFORMATA, 0,
+                 pattern.empty() ? 0 : reinterpret_cast<LPARAM>(pattern.c_str()));
+}
+
 bool TDatePicker::Reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == DTN_DATETIMECHANGE) {
         // Only the user's changes are reported: the control sends none for DTM_SETSYSTEMTIME.

@@ -2,6 +2,7 @@
 // The drop-down date picker: short date format, date only.
 
 #include <cstdint>
+#include <string>
 
 #include "base/DateTime.h"
 #include "toolkit/win32/Controls.h"
@@ -19,6 +20,9 @@ class TDatePicker : public TControl {
     // Sets the day and keeps the time of day. A day the picker cannot show raises
     // ECommonCalendarError and the old value stays.
     void SetDay(std::int64_t pcDaySerial);
+    // Shows the date through `pattern` (d, dd, M, MM, y, yy, yyyy and quoted text) rather than the
+    // desktop's short-date form; an empty pattern goes back to that form.
+    void SetFormat(const std::string& pattern);
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -8,6 +8,7 @@ void TEdit::CreateWnd(HWND parent) {
     if (!Desc().enabled)
         style |= WS_DISABLED;
     CreateSystemClass("Edit", style, WS_EX_CLIENTEDGE, parent, std::string(Desc().text));
+    RemoveLengthLimit();
 }
 
 LRESULT TEdit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -31,6 +32,7 @@ void TMemo::CreateWnd(HWND parent) {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | ES_MULTILINE |
                         ES_AUTOVSCROLL | ES_LEFT;
     CreateSystemClass("Edit", style, WS_EX_CLIENTEDGE, parent, std::string(Desc().text));
+    RemoveLengthLimit();
 }
 
 LRESULT TMemo::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

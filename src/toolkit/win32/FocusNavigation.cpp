@@ -18,15 +18,15 @@ TControl* OwningControl(HWND window) {
     return nullptr;
 }
 
-bool Available(const TControl& control) {
-    return IsWindowVisible(control.Handle()) && IsWindowEnabled(control.Handle());
+bool Available(const TControl* control) {
+    return control && IsWindowVisible(control->Handle()) && IsWindowEnabled(control->Handle());
 }
 
 }  // namespace
 
 void TFocusNavigator::FocusNext(bool forward) {
     const auto sequence = TabSequence(
-        form_.Layout(), [this](std::string_view n) { return Available(form_.Control(n)); });
+        form_.Layout(), [this](std::string_view n) { return Available(form_.FindControl(n)); });
     if (sequence.empty())
         return;
     const TControl* current = OwningControl(GetFocus());

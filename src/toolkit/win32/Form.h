@@ -55,6 +55,10 @@ class TForm : public TControl, public TComponent {
     const FormDesc& Layout() const { return formDesc_; }
     // The control of the layout's row `name`; raises Exception when there is none.
     TControl& Control(std::string_view name) const;
+    // The same, or null while it is not made yet (inside a panel never shown).
+    TControl* FindControl(std::string_view name) const;
+    // A panel is about to be shown for the first time: its controls are made now.
+    void CreatePendingChildren(const TControl& panel);
     // The controls, bottom to top.
     std::vector<TControl*> Controls() const;
 
@@ -85,8 +89,21 @@ class TForm : public TControl, public TComponent {
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // A control's event handlers, bound by name.
+    struct TEvents {
+        TNotifyHandler onClick;
+        TNotifyHandler onChange;
+        TKeyDownHandler onKeyDown;
+        TKeyPressHandler onKeyPress;
+        TKeyUpHandler onKeyUp;
+    };
+
     static ControlDesc FormControlDesc(const FormDesc& desc);
-    void CreateControl(const ControlDesc& row, int id, const TControlSlot& slot);
+    bool InsideHiddenPanel(const ControlDesc& row) const;
+    void CreateControls(const std::vector<const ControlDesc*>& rows);
+    void CreateControl(const ControlDesc& row, TTextMeasure& measure);
+    static TEvents BoundEvents(const EventBindings& events, const THandlers& handlers);
+    static void ApplyEvents(TControl& control, const TEvents& events);
     static void BindEvents(TControl& control, const THandlers& handlers);
 
     TApplication& application_;
@@ -94,6 +111,10 @@ class TForm : public TControl, public TComponent {
     TFormFonts fonts_;
     UniqueWindow window_;
     std::vector<std::unique_ptr<TControl>> controls_;
+    std::vector<TControlSlot> slots_;
+    const THandlers* handlers_ = nullptr;      // while Load runs
+    std::vector<const ControlDesc*> pending_;  // rows inside panels not shown yet
+    std::vector<TEvents> pendingEvents_;       // and their handlers, row by row
     TFocusNavigator navigator_;
     TNotifyHandler onCreate_;
 };

@@ -5,17 +5,38 @@
 namespace {
 
 constexpr const char* kFontFace = "MS Sans Serif";
+// MS Sans Serif is a bitmap face; its largest size has characters 17 pixels high. Larger text
+// would be a bitmap blown up, its letters drawn apart, so it is drawn in an outline face.
+constexpr int kLargestBitmapHeight = 17;
+constexpr const char* kOutlineFace = "Arial";
 
 int ScreenPixelsPerInch() {
     WindowDC dc(nullptr);
     return GetDeviceCaps(dc.Get(), LOGPIXELSY);
 }
 
-UniqueFont CreateFontOf(int height, bool bold, bool ansiCharset) {
+UniqueFont CreateFontIn(const char* face, int height, bool bold, bool ansiCharset) {
     return UniqueFont(CreateFontA(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                   ansiCharset ? ANSI_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                  kFontFace));
+                                  face));
+}
+
+bool IsOutlineFont(HFONT font) {
+    WindowDC dc(nullptr);
+    SelectedObject selected(dc.Get(), font);
+    TEXTMETRICA tm{};
+    return GetTextMetricsA(dc.Get(), &tm) && (tm.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
+}
+
+// The layout's face, or for large text the outline face where the desktop has one.
+UniqueFont CreateFontOf(int height, bool bold, bool ansiCharset) {
+    if (height > kLargestBitmapHeight) {
+        UniqueFont outline = CreateFontIn(kOutlineFace, height, bold, ansiCharset);
+        if (outline && IsOutlineFont(outline.Get()))
+            return outline;
+    }
+    return CreateFontIn(kFontFace, height, bold, ansiCharset);
 }
 
 int TextHeight(HFONT font) {

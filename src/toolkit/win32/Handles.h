@@ -14,6 +14,10 @@ enum class HandleKind : std::size_t { Window, Font, Bitmap, Brush, Icon, Menu, T
 
 // The number of handles of a kind the program's wrappers hold now.
 int LiveHandles(HandleKind kind);
+
+// The application answers this registered message with LiveHandles(HandleKind(wParam)), so a
+// tool that works the program for hours can see that nothing leaks.
+inline constexpr const char* kLiveHandlesMessage = "QuorlinConversion.LiveHandles";
 // The wrappers' bookkeeping; only they call it.
 void CountHandle(HandleKind kind, int change);
 

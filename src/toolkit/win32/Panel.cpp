@@ -55,7 +55,13 @@ LRESULT TPanel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             pressed_ = false;
             break;
-        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORSTATIC: {
+            // A label paints in its own colours; a disabled edit on the panel's face.
+            LRESULT result = 0;
+            if (ReflectToChild(msg, wParam, lParam, result))
+                return result;
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
         case WM_CTLCOLORBTN:
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         default:

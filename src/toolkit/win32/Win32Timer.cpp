@@ -6,12 +6,7 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-Win32Timer::Win32Timer(HINSTANCE instance)
-    : window_(instance, Win32MessageWindow::Kind::MessageOnly, [this](TMessage& message) {
-          if (message.Msg == WM_TIMER && onTimer_) {
-              onTimer_(this);
-          }
-      }) {}
+Win32Timer::Win32Timer(HINSTANCE instance) : instance_(instance) {}
 
 void Win32Timer::SetEnabled(bool value) {
     if (value != enabled_) {
@@ -35,6 +30,14 @@ void Win32Timer::SetOnTimer(TNotifyEvent handler) {
 void Win32Timer::Restart() {
     running_.Reset();
     if (enabled_ && interval_ > 0 && onTimer_) {
-        running_ = UniqueTimer(window_.Window(), kTimerId, static_cast<UINT>(interval_));
+        if (!window_) {
+            window_ = std::make_unique<Win32MessageWindow>(
+                instance_, Win32MessageWindow::Kind::MessageOnly, [this](TMessage& message) {
+                    if (message.Msg == WM_TIMER && onTimer_) {
+                        onTimer_(this);
+                    }
+                });
+        }
+        running_ = UniqueTimer(window_->Window(), kTimerId, static_cast<UINT>(interval_));
     }
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "toolkit/Timer.h"
 #include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Win32MessageWindow.h"
@@ -23,7 +25,10 @@ class Win32Timer : public TTimer {
     // Runs the desktop's timer exactly while enabled, with a positive interval and a handler.
     void Restart();
 
-    Win32MessageWindow window_;
+    HINSTANCE instance_;  // not owned
+    // Made when the timer first runs: a timer that never runs (the icon's animation, idle in the
+    // program) costs no window.
+    std::unique_ptr<Win32MessageWindow> window_;
     TNotifyEvent onTimer_;
     bool enabled_ = false;
     int interval_ = 1000;

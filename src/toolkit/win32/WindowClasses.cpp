@@ -4,7 +4,7 @@
 #include "toolkit/win32/WindowObject.h"
 
 void RegisterToolkitClasses(HINSTANCE instance) {
-    for (const char* name : {kPanelClass, kLabelClass, kImageClass}) {
+    for (const char* name : {kPanelClass, kImageClass}) {
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof wc;
         wc.style = CS_HREDRAW | CS_VREDRAW;

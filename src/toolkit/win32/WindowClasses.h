@@ -7,7 +7,6 @@
 #include <string_view>
 
 inline constexpr const char* kPanelClass = "TPanel";
-inline constexpr const char* kLabelClass = "TLabel";
 inline constexpr const char* kImageClass = "TImage";
 
 // Registers the toolkit's own control classes once.

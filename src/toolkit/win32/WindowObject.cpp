@@ -1,6 +1,6 @@
 #include "toolkit/win32/WindowObject.h"
 
-#include <commctrl.h>
+#include "toolkit/win32/SystemLibraries.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ TWindowObject::~TWindowObject() {
     if (handle_) {
         RemovePropA(handle_, kObjectProperty);
         if (subclassed_)
-            RemoveWindowSubclass(handle_, SubclassProc, kSubclassId);
+            CommonControls().RemoveWindowSubclass(handle_, SubclassProc, kSubclassId);
     }
 }
 
@@ -42,7 +42,8 @@ HWND TWindowObject::CreateSubclassedWindow(DWORD exStyle, const char* className,
                                   menu, GetModuleHandleA(nullptr), nullptr);
     if (window) {
         Attach(window);
-        SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        CommonControls().SetWindowSubclass(window, SubclassProc, kSubclassId,
+                                           reinterpret_cast<DWORD_PTR>(this));
         subclassed_ = true;
     }
     return window;
@@ -70,10 +71,10 @@ LRESULT TWindowObject::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
         RemovePropA(window, kObjectProperty);
         const bool subclassed = subclassed_;
         if (subclassed)
-            RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+            CommonControls().RemoveWindowSubclass(window, SubclassProc, kSubclassId);
         handle_ = nullptr;
         subclassed_ = false;
-        return subclassed ? DefSubclassProc(window, msg, wParam, lParam)
+        return subclassed ? CommonControls().DefSubclassProc(window, msg, wParam, lParam)
                           : DefWindowProcA(window, msg, wParam, lParam);
     }
     try {
@@ -85,6 +86,6 @@ LRESULT TWindowObject::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT TWindowObject::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return subclassed_ ? DefSubclassProc(handle_, msg, wParam, lParam)
+    return subclassed_ ? CommonControls().DefSubclassProc(handle_, msg, wParam, lParam)
                        : DefWindowProcA(handle_, msg, wParam, lParam);
 }

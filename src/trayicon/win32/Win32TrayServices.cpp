@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "toolkit/win32/HandleValue.h"
+#include "toolkit/win32/SystemLibraries.h"
 #include "toolkit/win32/Win32Icon.h"
 #include "toolkit/win32/Win32Timer.h"
 
@@ -20,11 +21,9 @@ static_assert(NIF_MESSAGE == kNifMessage && NIF_ICON == kNifIcon && NIF_TIP == k
 static_assert(SW_HIDE == kSwHide && SW_RESTORE == kSwRestore);
 static_assert(VK_SHIFT == kVkShiftKey && VK_CONTROL == kVkControlKey && VK_MENU == kVkMenuKey);
 
-Win32TrayServices::Win32TrayServices(TrayApplication& application, HINSTANCE instance)
-    : application_(application), instance_(instance) {}
+namespace {
 
-bool Win32TrayServices::ShellNotifyIcon(TNotifyIconOperation operation,
-                                        const TNotifyIconData& data) {
+bool CallShell(TNotifyIconOperation operation, const TNotifyIconData& data) {
     NOTIFYICONDATAA record{};
     record.cbSize = data.cbSize;
     record.hWnd = FromHandleValue<HWND>(data.hWnd);
@@ -39,7 +38,17 @@ bool Win32TrayServices::ShellNotifyIcon(TNotifyIconOperation operation,
     record.uTimeout = data.uTimeoutOrVersion;
     std::memcpy(record.szInfoTitle, data.szInfoTitle, sizeof record.szInfoTitle);
     record.dwInfoFlags = data.dwInfoFlags;
-    return Shell_NotifyIconA(static_cast<DWORD>(operation), &record) != FALSE;
+    return ShellNotifyIconFunction()(static_cast<DWORD>(operation), &record) != FALSE;
+}
+
+}  // namespace
+
+Win32TrayServices::Win32TrayServices(TrayApplication& application, HINSTANCE instance)
+    : application_(application), instance_(instance), shell_(CallShell) {}
+
+bool Win32TrayServices::ShellNotifyIcon(TNotifyIconOperation operation,
+                                        const TNotifyIconData& data) {
+    return shell_.Call(operation, data);
 }
 
 std::unique_ptr<TMessageWindow> Win32TrayServices::CreateMessageWindow(TMessageHandler handler) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "toolkit/win32/Win32MessageWindow.h"
+#include "trayicon/DeferredShell.h"
 #include "trayicon/TrayServices.h"
 
 class Win32TrayServices : public TrayServices {
@@ -26,7 +27,12 @@ class Win32TrayServices : public TrayServices {
     std::unique_ptr<TTimer> CreateTimer() override;
     std::string ResourceString(int id) override;
 
+    // The shell is asked nothing until the window is up: the icon's add waits for this, and is
+    // then made once, with the icon as it stands. False when the shell refuses it.
+    bool ReleaseShell() { return shell_.Release(); }
+
   private:
     TrayApplication& application_;
     HINSTANCE instance_;  // not owned
+    TDeferredShell shell_;
 };

@@ -1,5 +1,7 @@
 #include "ui/win32/Form1.h"
 
+#include "base/Exception.h"
+#include "convert/RegionalSettings.h"
 #include "toolkit/win32/Application.h"
 #include "trayicon/win32/Win32TrayServices.h"
 #include "ui/ArrangeWindow.h"
@@ -27,6 +29,18 @@ TForm1::TForm1(TApplication& application, TForm1*& self)
     }
     referenceDate_ = 0;
     DoCreate();
+    application.WhenIdle([this] { ShowTrayIcon(); });
+}
+
+// The notification icon goes into the notification area once the window is up. A shell that
+// refuses it ends the program after saying so, as it would had it refused while the window was
+// built: without the icon a minimised window could not be brought back.
+void TForm1::ShowTrayIcon() {
+    if (trayServices_->ReleaseShell())
+        return;
+    Application().RouteError(this, std::make_exception_ptr(EOutOfResources(
+                                       trayServices_->ResourceString(kSCannotCreateIcon))));
+    Close();
 }
 
 // The notification icon goes first, while the services it uses are still there; then the
@@ -109,7 +123,13 @@ void TForm1::CreateComponent(const ControlDesc& desc) {
     icon->Loaded();
 }
 
+void TForm1::RegionalSettingsChanged() {
+    const RegionalDateSettings& settings = CurrentRegionalSettings();
+    Calendar->SetFormat(settings.desktopPatternsMarked ? settings.shortDatePattern : "");
+}
+
 void TForm1::FormCreate(TControl&) {
+    RegionalSettingsChanged();
     datePanel_.Initialise();
     timePanel_.Initialise();
     ArrangeWindow();

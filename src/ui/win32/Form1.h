@@ -24,6 +24,9 @@ class TForm1 : public TForm {
 
     void FormCreate(TControl& sender);
     void ArrangeWindow();
+    // The user's regional settings were read anew: the picker shows dates the way the panel
+    // writes them where the desktop's own form would not draw in a left-to-right window.
+    void RegionalSettingsChanged();
 
     // Calendar conversions.
     void CalendarChange(TControl& sender);
@@ -65,6 +68,7 @@ class TForm1 : public TForm {
     THandlers Handlers();
     // Gives the panels' views their controls.
     void AssignViews();
+    void ShowTrayIcon();
 
     // One member per control of the layout, under its name; the window owns them all.
     TPanel* Panel2 = nullptr;

@@ -63,14 +63,14 @@ std::string ErrorBoxMessage(HWND box) {
     return text == nullptr ? std::string("<no message text>") : TextOf(text);
 }
 
-std::vector<std::string> ErrorBoxButtons(HWND box) {
-    std::vector<std::string> texts;
+std::vector<int> ErrorBoxButtons(HWND box) {
+    std::vector<int> ids;
     for (HWND child : ChildrenOf(box)) {
         if (ClassOf(child) == "Button" && IsWindowVisible(child)) {
-            texts.push_back(TextOf(child));
+            ids.push_back(GetDlgCtrlID(child));
         }
     }
-    return texts;
+    return ids;
 }
 
 bool ShowsStopIcon(HWND box) {
@@ -79,10 +79,19 @@ bool ShowsStopIcon(HWND box) {
         return false;
     }
     const HICON stop = LoadIconA(nullptr, MAKEINTRESOURCEA(32513));  // IDI_HAND
-    RECT area = ScreenRectOf(iconControl);
-    area.right = area.left + GetSystemMetrics(SM_CXICON);
-    area.bottom = area.top + GetSystemMetrics(SM_CYICON);
-    return WaitUntil([&] { return ScreenShowsIcon(area, stop); });
+    const RECT control = ScreenRectOf(iconControl);
+    RECT left = control;
+    left.right = left.left + GetSystemMetrics(SM_CXICON);
+    left.bottom = left.top + GetSystemMetrics(SM_CYICON);
+    // A right-to-left box (a Hebrew or Arabic desktop) draws it mirrored, from the right edge.
+    RECT right = left;
+    right.right = control.right;
+    right.left = control.right - GetSystemMetrics(SM_CXICON);
+    const bool rightToLeft = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    return WaitUntil([&] {
+        return rightToLeft ? ScreenShowsIcon(right, stop, true) || ScreenShowsIcon(left, stop, true)
+                           : ScreenShowsIcon(left, stop);
+    });
 }
 
 bool PressOk(HWND box) {

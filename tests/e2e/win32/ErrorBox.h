@@ -13,8 +13,9 @@ HWND WaitForErrorBox(DWORD pid);
 std::vector<HWND> VisibleErrorBoxes(DWORD pid);
 
 std::string ErrorBoxMessage(HWND box);
-// Texts of the box's push buttons, in window order.
-std::vector<std::string> ErrorBoxButtons(HWND box);
+// Identifiers of the box's visible push buttons, in window order: a box is read by the roles of
+// its buttons, whose texts are in the user's language.
+std::vector<int> ErrorBoxButtons(HWND box);
 // Whether the box shows the system's stop icon (waits a little for it to be painted).
 bool ShowsStopIcon(HWND box);
 // Clicks OK and waits until the box has gone.

@@ -31,7 +31,8 @@ TEST_F(ErrorBox, LettersInPickDateAreReportedKeyByKeyAndChangeNothing) {
     ASSERT_NO_FATAL_FAILURE(Type("PickDate", "c"));
     ASSERT_NO_FATAL_FAILURE(ExpectErrorAndDismiss("'abc' is not a valid integer value."));
 
-    EXPECT_EQ(FocusedWindowOf(program().Main()), Control("PickDate"))
+    // The focus comes back as the box returns, a moment after the box has gone.
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindowOf(program().Main()) == Control("PickDate"); }))
         << "the focus did not return to PickDate";
     EXPECT_TRUE(Shows("PickDate", "abc"));
     EXPECT_TRUE(Shows("SysDate", sysDate));

@@ -41,24 +41,43 @@ TEST_F(Geometry, AtTheDesignDensityTheWindowKeepsItsDesignPlace) {
     EXPECT_FALSE(IsWindowVisible(about)) << "the About panel starts hidden";
 }
 
-using GeometryAt96Dpi = ProgramTest;
+// Away from the design density the window is arranged around the scaled character panel: 75
+// pixels below it, 32 wider, the buttons 7 below it, the About panel covering the client area.
+class ScaledGeometry : public ProgramTest {
+  protected:
+    void ExpectArrangedAroundTheCharacterPanel() {
+        const HWND main = program().Main();
+        const RECT window = ScreenRectOf(main);
+        const RECT characterPanel = RectInClientOf(Control("Panel3"), main);
+        const LONG bottom = characterPanel.bottom;
+        EXPECT_EQ(Height(window), bottom + 75);
+        EXPECT_EQ(Width(window), Width(characterPanel) + 32);
+        EXPECT_EQ(RectInClientOf(Control("Button1"), main).top, bottom + 7);
+        EXPECT_EQ(RectInClientOf(Control("Button2"), main).top, bottom + 7);
+
+        const RECT aboutPanel = RectInClientOf(Control("pnlAbout"), main);
+        EXPECT_EQ(Width(aboutPanel), Width(window) - 8);
+        EXPECT_EQ(Height(aboutPanel), Height(window) - 40);
+    }
+    LONG CharacterPanelWidth() {
+        return Width(RectInClientOf(Control("Panel3"), program().Main()));
+    }
+};
+
+using GeometryAt96Dpi = ScaledGeometry;
 
 TEST_F(GeometryAt96Dpi, TheWindowIsArrangedAroundTheSmallerCharacterPanel) {
     ASSERT_EQ(ScreenDensity(), 96) << "this scenario needs a prefix at 96 dpi";
-    const HWND main = program().Main();
-    const RECT window = ScreenRectOf(main);
-    const RECT characterPanel = RectInClientOf(Control("Panel3"), main);
-    const LONG bottom = characterPanel.bottom;
+    EXPECT_LT(CharacterPanelWidth(), 289) << "the layout is scaled down";
+    ExpectArrangedAroundTheCharacterPanel();
+}
 
-    EXPECT_LT(Width(characterPanel), 289) << "the layout is scaled down";
-    EXPECT_EQ(Height(window), bottom + 75);
-    EXPECT_EQ(Width(window), Width(characterPanel) + 32);
-    EXPECT_EQ(RectInClientOf(Control("Button1"), main).top, bottom + 7);
-    EXPECT_EQ(RectInClientOf(Control("Button2"), main).top, bottom + 7);
+using GeometryAt144Dpi = ScaledGeometry;
 
-    const RECT aboutPanel = RectInClientOf(Control("pnlAbout"), main);
-    EXPECT_EQ(Width(aboutPanel), Width(window) - 8);
-    EXPECT_EQ(Height(aboutPanel), Height(window) - 40);
+TEST_F(GeometryAt144Dpi, TheWindowIsArrangedAroundTheLargerCharacterPanel) {
+    ASSERT_EQ(ScreenDensity(), 144) << "this scenario needs a prefix at 144 dpi";
+    EXPECT_GT(CharacterPanelWidth(), 289) << "the layout is scaled up";
+    ExpectArrangedAroundTheCharacterPanel();
 }
 
 }  // namespace

@@ -18,6 +18,10 @@ std::string ArtifactPath(const std::string& suffix) {
     const char* folder = std::getenv("QC_E2E_ARTIFACTS");
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    // A scenario run under several settings names each run's pictures after its setting.
+    if (const char* variant = std::getenv("QC_E2E_VARIANT"); variant && *variant) {
+        name += "@" + std::string(variant);
+    }
     if (!suffix.empty()) {
         name += "-" + suffix;
     }
@@ -115,7 +119,7 @@ void ProgramTest::ExpectErrorAndDismiss(const std::string& message) {
     EXPECT_EQ(TextOf(box), kApplicationTitle);
     EXPECT_EQ(GetWindow(box, GW_OWNER), program_->Application())
         << "the error box is not owned by the application window";
-    EXPECT_EQ(ErrorBoxButtons(box), std::vector<std::string>{"OK"});
+    EXPECT_EQ(ErrorBoxButtons(box), std::vector<int>{IDOK}) << "the box has not one OK button";
     EXPECT_TRUE(ShowsStopIcon(box)) << "the error box does not show the stop icon";
     ASSERT_TRUE(PressOk(box)) << "the error box did not close on OK";
 }
@@ -137,9 +141,39 @@ std::optional<DWORD> ProgramTest::WaitForExit() {
     return code;
 }
 
+namespace {
+
+BOOL CALLBACK FindUnpainted(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Whether a window of the program, or one of its controls, still waits to be painted.
+bool WaitsToBePainted(HWND window) {
+    bool found = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!found)
+        EnumChildWindows(window, FindUnpainted, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
 void ProgramTest::SaveScreenshot(const std::string& suffix) {
+    const auto windows = TopLevelWindowsOf(program_->Pid(), nullptr);
+    // The paints still waiting in the program's queue (a panel just shown) are made first, so
+    // the picture is the window as the user sees it a moment later.
+    WaitUntil([&] {
+        for (HWND window : windows) {
+            if (IsWindowVisible(window) && WaitsToBePainted(window))
+                return false;
+        }
+        return true;
+    });
     RECT area{};
-    for (HWND window : TopLevelWindowsOf(program_->Pid(), nullptr)) {
+    for (HWND window : windows) {
         if (IsWindowVisible(window) && !IsIconic(window)) {
             const RECT r = ScreenRectOf(window);
             UnionRect(&area, &area, &r);

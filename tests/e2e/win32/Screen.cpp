@@ -120,7 +120,7 @@ bool SaveBitmap(const Pixels& pixels, const std::string& path) {
     return std::ferror(out.get()) == 0;
 }
 
-bool ScreenShowsIcon(const RECT& area, HICON icon) {
+bool ScreenShowsIcon(const RECT& area, HICON icon, bool mirrored) {
     const Pixels shown = CaptureScreen(area);
     if (shown.data.empty()) {
         return false;
@@ -143,8 +143,11 @@ bool ScreenShowsIcon(const RECT& area, HICON icon) {
     const Pixels reference = ReadBitmap(memory.get(), bitmap.get(), shown.width, shown.height);
 
     size_t same = 0;
+    const auto width = static_cast<size_t>(shown.width);
     for (size_t i = 0; i < shown.data.size(); ++i) {
-        same += shown.data[i] == reference.data[i] ? 1U : 0U;
+        // A right-to-left window draws its icons mirrored.
+        const size_t at = mirrored ? i - i % width + (width - 1 - i % width) : i;
+        same += shown.data[i] == reference.data[at] ? 1U : 0U;
     }
     // Allow a few pixels for smoothing differences at the edge.
     return same * 100 >= shown.data.size() * 97;

@@ -19,7 +19,7 @@ Pixels CaptureScreen(const RECT& area);
 // Saves the pixels as a 24-bit BMP file; false if the file cannot be written.
 bool SaveBitmap(const Pixels& pixels, const std::string& path);
 // Whether `area` of the screen shows `icon` as DrawIconEx draws it on the area's own background.
-bool ScreenShowsIcon(const RECT& area, HICON icon);
+bool ScreenShowsIcon(const RECT& area, HICON icon, bool mirrored = false);
 // Whether `area` of the screen shows the opaque pixels of `icon` drawn at the area's size,
 // whatever shows through its transparent ones.
 bool ScreenShowsIconOnAnyBackground(const RECT& area, HICON icon);
