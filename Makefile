@@ -1,11 +1,12 @@
-# The two commands of the README, `make run` and `make test`, and `make dist` for the Windows
-# installer and zip. All do their set-up themselves.
+# The two commands of the README, `make run` and `make test`; `make dist` for the Windows installer
+# and zip; `make soak` for a long run of random user actions (ACTIONS, default 20000; SEED,
+# default 1). All do their set-up themselves.
 SHELL := /bin/bash
 JOBS ?= 2
 NATIVE := build/native
 WIN32 := build/win32
 
-.PHONY: run test dist setup native win32 test-native test-win32 format clean
+.PHONY: run test dist soak setup native win32 test-native test-win32 format clean
 
 setup:
 	bash scripts/setup.sh
@@ -32,6 +33,13 @@ run: win32
 
 dist: win32
 	bash scripts/dist.sh $(WIN32) dist
+
+ACTIONS ?= 20000
+SEED ?= 1
+soak: win32
+	QC_SOAK_ACTIONS=$(ACTIONS) QC_SOAK_SEED=$(SEED) bash scripts/e2e.sh \
+	    $(WIN32)/QuorlinConversion.exe $(WIN32)/e2e_driver.exe 'Soak*'
+	grep -ah 'soak:' build/e2e-artifacts/Soak*.log
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
