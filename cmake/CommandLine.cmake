@@ -26,3 +26,4 @@ add_executable(quorlin ${CMAKE_SOURCE_DIR}/src/cli/main/Main.cpp)
 target_link_libraries(quorlin PRIVATE qc_cli)
 target_compile_options(quorlin PRIVATE ${QC_WARNINGS})
 set_target_properties(quorlin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+

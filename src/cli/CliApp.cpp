@@ -253,6 +253,16 @@ int Invocation::Run(int argc, const char* const argv[]) {
         AddCommand(app, "help", "the usage of quorlin or of one command", "quorlin help convert");
     help->add_option("COMMAND", helpTopic_, "a command");
 
+    // A first word that names no command would otherwise be reported as a missing command.
+    if (argc > 1 && argv[1][0] != '-') {
+        const std::string first = argv[1];
+        const auto commands = app.get_subcommands({});
+        if (std::none_of(commands.begin(), commands.end(), [&first](const CLI::App* command) {
+                return command->get_name() == first;
+            })) {
+            return Usage("no command named '" + first + "'");
+        }
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {

@@ -59,6 +59,11 @@ int RunRows(Console& console, const std::vector<std::string>& values, const char
     return exitCode;
 }
 
+// The panel writes a group of four bits after a blank; people read the digits alone.
+std::string TrimmedBlank(const std::string& binary) {
+    return !binary.empty() && binary[0] == ' ' ? binary.substr(1) : "";
+}
+
 std::string Quoted(const std::string& text) {
     return "'" + text + "'";
 }
@@ -103,7 +108,7 @@ int RunChar(Console& console, const std::vector<std::string>& values, const Valu
                            {c.texts.Ascii, Quoted(c.texts.Ascii)},
                            {c.texts.Dec, ""},
                            {c.texts.Hex, ""},
-                           {c.texts.Binary, ""},
+                           {c.texts.Binary, TrimmedBlank(c.texts.Binary)},
                            {c.texts.Ctrl, c.texts.Ctrl.empty() ? "" : "^" + c.texts.Ctrl},
                            {c.mark, ""}};
                    });
