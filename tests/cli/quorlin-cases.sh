@@ -69,6 +69,12 @@ check "usage error" 64 "" day --format xml 1
 check "unknown command" 64 "" frobnicate
 check_err "unknown command named" "frobnicate"
 
+# --- A reader that stops early ends the run quietly.
+seq 1 20000 | "${run[@]}" day --format tsv 2>"$work/err" | head -c 1 >/dev/null
+rc=${PIPESTATUS[1]}
+if [[ ! -s $work/err && ( $rc == 141 || $rc == 0 ) ]]; then passed=$((passed + 1)); else
+  failed=$((failed + 1)); echo "FAILED closed output: exit $rc, stderr: $(cat "$work/err")"; fi
+
 if [[ $scope == all ]]; then
   # --- Values from standard input: LF ends a line, one CR before it goes.
   IN='21527\r\n-6398\n' check "day, lines of standard input" 0 "21527  pc:46364  2026-12-08  Tue
@@ -101,11 +107,6 @@ if [[ $scope == all ]]; then
     failed=$((failed + 1)); echo "FAILED help convert: $out"; fi
   check "help of nothing" 64 "" help frobnicate
 
-  # --- A reader that stops early ends the run quietly.
-  "${run[@]}" day --format text $(seq 1 20000) 2>"$work/err" | head -c 1 >/dev/null
-  rc=${PIPESTATUS[0]}
-  if [[ ! -s $work/err && ( $rc == 141 || $rc == 0 ) ]]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); echo "FAILED closed output: exit $rc, stderr: $(cat "$work/err")"; fi
 fi
 
 echo "quorlin: $passed passed, $failed failed"
