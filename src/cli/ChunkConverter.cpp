@@ -29,9 +29,9 @@ void ConvertCounts::Add(const ConvertCounts& other) {
 }
 
 ChunkConverter::ChunkConverter(const ConvertPlan& plan)
-    : plan_(plan), scanner_(plan.format, FieldsWanted(plan)) {}
+    : plan_(plan), scanner_(plan.format, FieldsWanted(plan)), fitter_(plan.format) {}
 
-void ChunkConverter::Convert(std::string_view chunk, std::size_t from, std::string& out,
+void ChunkConverter::Convert(std::string_view chunk, std::size_t from, bool last, std::string& out,
                              ChunkResult& result) {
     out.clear();
     result = ChunkResult{};
@@ -41,6 +41,11 @@ void ChunkConverter::Convert(std::string_view chunk, std::size_t from, std::stri
     std::size_t pos = from;
     while (pos < chunk.size()) {
         const RecordSpan record = scanner_.Scan(chunk, pos);
+        if (record.unclosedQuote && !last) {
+            result.unfinishedFrom = record.begin;
+            out.append(chunk.substr(copied, record.begin - copied));
+            return;
+        }
         const std::uint64_t number = ++result.counts.records;
         if (record.unclosedQuote) {
             result.unclosedQuoteRecord = number;
@@ -65,7 +70,7 @@ void ChunkConverter::Convert(std::string_view chunk, std::size_t from, std::stri
             ++result.counts.fieldsRead;
             int status = KnownStatus(conversion.converter->Convert(value, converted_));
             ++result.counts.status[static_cast<std::size_t>(status)];
-            FieldFit fit = FitOfValue(converted_, plan_.format);
+            const FieldFit fit = fitter_.Fit(converted_);
             if (fit == FieldFit::kImpossible && Succeeded(status)) {
                 status = kUnwritable;
                 ++result.counts.unwritable;

@@ -58,7 +58,10 @@ struct ChunkResult {
     ConvertCounts counts;
     std::vector<FieldFailure> failures;  // the first kFailuresKept, records numbered in the chunk
     bool stopped = false;                // OnError::kFail met a failure
-    std::optional<std::uint64_t> unclosedQuoteRecord;  // in the chunk; the rest passed unchanged
+    std::optional<std::uint64_t> unclosedQuoteRecord;  // in the last chunk; passed unchanged
+    // A chunk that is not the last may end inside a quoted field: its unfinished last record
+    // starts here, is not written, and begins the next chunk.
+    std::optional<std::size_t> unfinishedFrom;
 };
 
 class ChunkConverter {
@@ -66,12 +69,15 @@ class ChunkConverter {
     explicit ChunkConverter(const ConvertPlan& plan);
 
     // Converts the records of chunk from offset `from` on (the bytes before it, a header, are
-    // passed through), replacing out and result.
-    void Convert(std::string_view chunk, std::size_t from, std::string& out, ChunkResult& result);
+    // passed through), replacing out and result. In the last chunk of the input a quote left
+    // open is an error; in any other it marks an unfinished record.
+    void Convert(std::string_view chunk, std::size_t from, bool last, std::string& out,
+                 ChunkResult& result);
 
   private:
     const ConvertPlan& plan_;
     RecordScanner scanner_;
+    FieldFitter fitter_;
     std::string converted_;
     std::string unquoted_;
 };

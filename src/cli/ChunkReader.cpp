@@ -19,7 +19,7 @@ char* ChunkBuffer::Extend(std::size_t more) {
 void ChunkBuffer::Assign(std::string_view bytes) {
     size_ = 0;
     if (!bytes.empty()) {
-        std::memcpy(Extend(bytes.size()), bytes.data(), bytes.size());
+        std::memmove(Extend(bytes.size()), bytes.data(), bytes.size());
     }
     size_ = bytes.size();
 }
@@ -31,7 +31,28 @@ ChunkReader::ChunkReader(ByteSource& source, RecordFormat format, std::size_t ch
       chunkSize_(chunkSize),
       longestRecord_(std::max(longestRecord, chunkSize)) {}
 
-ChunkOutcome ChunkReader::Next(ChunkBuffer& chunk) {
+void ChunkReader::PutBack(std::string_view bytes) {
+    ChunkBuffer joined;
+    joined.Assign(bytes);
+    std::memcpy(joined.Extend(carry_.Size()), carry_.View().data(), carry_.Size());
+    joined.Grow(carry_.Size());
+    carry_ = std::move(joined);
+}
+
+std::size_t ChunkReader::ReadRaw(char* buffer, std::size_t size) {
+    if (carry_.Size() > 0) {
+        const std::size_t n = std::min(size, carry_.Size());
+        std::memcpy(buffer, carry_.View().data(), n);
+        carry_.Assign(carry_.View().substr(n));
+        return n;
+    }
+    const std::size_t n = ended_ ? 0 : source_.Read(buffer, size);
+    bytesRead_ += n;
+    ended_ = n == 0;
+    return n;
+}
+
+ChunkOutcome ChunkReader::Next(ChunkBuffer& chunk, bool exactCut) {
     chunk.Assign(carry_.View());
     carry_.Truncate(0);
     std::size_t target = chunkSize_;
@@ -46,7 +67,8 @@ ChunkOutcome ChunkReader::Next(ChunkBuffer& chunk) {
         if (ended_) {
             return chunk.Size() == 0 ? ChunkOutcome::kEnd : ChunkOutcome::kChunk;
         }
-        const std::size_t end = LastRecordEnd(chunk.View(), format_);
+        const std::size_t end =
+            exactCut ? LastRecordEnd(chunk.View(), format_) : LastLineEnd(chunk.View());
         if (end > 0) {
             carry_.Assign(chunk.View().substr(end));
             chunk.Truncate(end);

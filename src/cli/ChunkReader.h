@@ -39,9 +39,18 @@ class ChunkReader {
     ChunkReader(ByteSource& source, RecordFormat format, std::size_t chunkSize,
                 std::size_t longestRecord);
 
-    ChunkOutcome Next(ChunkBuffer& chunk);
+    // With exactCut the chunk ends after its last whole record by the quoting rules. Without, a
+    // CSV chunk ends after its last LF, which may be inside quotes: the converter then hands
+    // back the unfinished record, which is put back to start the next chunk. Reading every
+    // byte only once that way is what makes the cut cheap.
+    ChunkOutcome Next(ChunkBuffer& chunk, bool exactCut);
+    // Bytes to be read again before the rest of the input.
+    void PutBack(std::string_view bytes);
+    // The rest of the input as it comes, bytes put back first.
+    std::size_t ReadRaw(char* buffer, std::size_t size);
+    // Nothing is left after the last chunk.
+    bool Ended() const { return ended_ && carry_.Size() == 0; }
     std::uint64_t BytesRead() const { return bytesRead_; }
-    ByteSource& Source() { return source_; }
 
   private:
     ByteSource& source_;

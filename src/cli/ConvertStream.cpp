@@ -1,6 +1,7 @@
 #include "cli/ConvertStream.h"
 
 #include <condition_variable>
+#include <cstring>
 #include <deque>
 #include <exception>
 #include <memory>
@@ -62,7 +63,7 @@ void PassRest(ChunkReader& reader, const ChunkBuffer& start, ByteSink& sink) {
     constexpr std::size_t kCopySize = std::size_t{1} << 20;
     char* const bytes = buffer.Extend(kCopySize);
     for (;;) {
-        const std::size_t n = reader.Source().Read(bytes, kCopySize);
+        const std::size_t n = reader.ReadRaw(bytes, kCopySize);
         if (n == 0) {
             return;
         }
@@ -73,6 +74,7 @@ void PassRest(ChunkReader& reader, const ChunkBuffer& start, ByteSink& sink) {
 struct Slot {
     ChunkBuffer input;
     std::size_t from = 0;
+    bool last = false;
     std::string output;
     ChunkResult result;
     std::exception_ptr error;
@@ -138,7 +140,8 @@ class WorkerPool {
                 pending_.pop_front();
             }
             try {
-                converter.Convert(slot->input.View(), slot->from, slot->output, slot->result);
+                converter.Convert(slot->input.View(), slot->from, slot->last, slot->output,
+                                  slot->result);
             } catch (...) {
                 slot->error = std::current_exception();
             }
@@ -158,55 +161,89 @@ class WorkerPool {
     std::vector<std::thread> threads_;
 };
 
-void RunInOrder(ChunkReader& reader, Slot& first, const ConvertPlan& plan, unsigned jobs,
-                ResultJoiner& joiner, const ProgressReport& progress, bool& overlong,
-                ChunkBuffer& overlongStart) {
-    if (jobs <= 1) {
-        ChunkConverter converter(plan);
-        Slot& slot = first;
-        for (;;) {
-            converter.Convert(slot.input.View(), slot.from, slot.output, slot.result);
-            if (!joiner.Join(slot.output, slot.result)) {
-                return;
-            }
-            progress(reader.BytesRead());
-            slot.from = 0;
-            const ChunkOutcome outcome = reader.Next(slot.input);
-            if (outcome != ChunkOutcome::kChunk) {
-                if (outcome == ChunkOutcome::kOverlong) {
-                    overlong = true;
-                    overlongStart.Assign(slot.input.View());
-                }
+// Where the input stands between chunks: ended, or a record too long to hold was met.
+struct InputState {
+    bool ended = false;
+    bool overlong = false;
+    ChunkBuffer overlongStart;  // that record's bytes read so far, to be written unchanged
+};
+
+// Reads the next chunk into slot; false when there is none.
+bool ReadChunk(ChunkReader& reader, Slot& slot, InputState& input) {
+    slot.from = 0;
+    const ChunkOutcome outcome = reader.Next(slot.input, false);
+    slot.last = reader.Ended();
+    if (outcome == ChunkOutcome::kChunk) {
+        return true;
+    }
+    input.ended = true;
+    if (outcome == ChunkOutcome::kOverlong) {
+        input.overlong = true;
+        input.overlongStart.Assign(slot.input.View());
+    }
+    return false;
+}
+
+// An unfinished record at the end of a chunk goes back to the reader, after it the bytes of
+// the chunks read since (their results were made from a wrong start and are dropped). A record
+// that stays unfinished past the longest allowed is written unchanged with the rest.
+void PutBackUnfinished(ChunkReader& reader, std::string_view unfinished, std::string_view after,
+                       std::size_t longestRecord, InputState& input) {
+    if (unfinished.size() >= longestRecord) {
+        input.ended = true;
+        input.overlong = true;
+        input.overlongStart.Assign(unfinished);
+        std::memcpy(input.overlongStart.Extend(after.size()), after.data(), after.size());
+        input.overlongStart.Grow(after.size());
+        return;
+    }
+    std::string back(unfinished);
+    back.append(after);
+    reader.PutBack(back);
+    input.ended = false;
+}
+
+void RunOneJob(ChunkReader& reader, Slot& slot, const ConvertPlan& plan,
+               const StreamSettings& settings, ResultJoiner& joiner, const ProgressReport& progress,
+               InputState& input) {
+    ChunkConverter converter(plan);
+    do {
+        converter.Convert(slot.input.View(), slot.from, slot.last, slot.output, slot.result);
+        if (!joiner.Join(slot.output, slot.result)) {
+            return;
+        }
+        if (slot.result.unfinishedFrom) {
+            PutBackUnfinished(reader, slot.input.View().substr(*slot.result.unfinishedFrom), {},
+                              settings.longestRecord, input);
+            if (input.overlong) {
                 return;
             }
         }
-    }
+        progress(reader.BytesRead());
+    } while (ReadChunk(reader, slot, input));
+}
+
+void RunJobs(ChunkReader& reader, Slot& first, const ConvertPlan& plan,
+             const StreamSettings& settings, ResultJoiner& joiner, const ProgressReport& progress,
+             InputState& input) {
     // Two chunks per worker keep every worker busy while the oldest is written.
-    const std::size_t ringSize = std::size_t{jobs} * 2;
+    const std::size_t ringSize = std::size_t{settings.jobs} * 2;
     std::vector<std::unique_ptr<Slot>> ring;
     ring.push_back(std::make_unique<Slot>(std::move(first)));
     while (ring.size() < ringSize) {
         ring.push_back(std::make_unique<Slot>());
     }
-    WorkerPool pool(plan, jobs);
+    WorkerPool pool(plan, settings.jobs);
     std::size_t oldest = 0;
     std::size_t inFlight = 1;
     pool.Submit(*ring[0]);
-    bool inputEnded = false;
     for (;;) {
-        if (!inputEnded && inFlight < ringSize) {
+        if (!input.ended && inFlight < ringSize) {
             Slot& slot = *ring[(oldest + inFlight) % ringSize];
-            slot.from = 0;
-            const ChunkOutcome outcome = reader.Next(slot.input);
-            if (outcome == ChunkOutcome::kChunk) {
+            if (ReadChunk(reader, slot, input)) {
                 pool.Submit(slot);
                 ++inFlight;
                 continue;
-            }
-            inputEnded = true;
-            if (outcome == ChunkOutcome::kOverlong) {
-                overlong = true;
-                overlongStart.Assign(slot.input.View());
             }
         }
         if (inFlight == 0) {
@@ -220,12 +257,25 @@ void RunInOrder(ChunkReader& reader, Slot& first, const ConvertPlan& plan, unsig
         }
         if (!joiner.Join(slot.output, slot.result)) {
             pool.Cancel();
-            overlong = false;
+            input.overlong = false;
             return;
         }
-        progress(reader.BytesRead());
         oldest = (oldest + 1) % ringSize;
         --inFlight;
+        if (slot.result.unfinishedFrom) {
+            pool.Cancel();
+            std::string after;
+            for (std::size_t i = 0; i < inFlight; ++i) {
+                Slot& later = *ring[(oldest + i) % ringSize];
+                pool.WaitFor(later);
+                after.append(later.input.View());
+            }
+            inFlight = 0;
+            // Whatever was read after these chunks is still in the reader, behind them.
+            PutBackUnfinished(reader, slot.input.View().substr(*slot.result.unfinishedFrom), after,
+                              settings.longestRecord, input);
+        }
+        progress(reader.BytesRead());
     }
 }
 
@@ -236,23 +286,29 @@ StreamReport ConvertStream(ByteSource& source, ByteSink& sink, const StreamSetti
     StreamReport report;
     ChunkReader reader(source, settings.format, settings.chunkSize, settings.longestRecord);
     Slot first;
-    const ChunkOutcome outcome = reader.Next(first.input);
+    // The first chunk is cut exactly, so that it holds the header whole.
+    const ChunkOutcome outcome = reader.Next(first.input, true);
+    first.last = reader.Ended();
     std::vector<std::string> names;
     if (outcome == ChunkOutcome::kChunk && settings.header) {
         first.from = ReadHeader(first.input.View(), settings.format, names);
     }
     ResultJoiner joiner(sink, report, settings.header ? 1 : 0);
-    bool overlong = outcome == ChunkOutcome::kOverlong;
-    ChunkBuffer overlongStart;
-    if (overlong) {
-        overlongStart.Assign(first.input.View());
+    InputState input;
+    if (outcome == ChunkOutcome::kOverlong) {
+        input.overlong = true;
+        input.overlongStart.Assign(first.input.View());
     } else if (outcome == ChunkOutcome::kChunk) {
         const ConvertPlan plan = makePlan(settings.header ? &names : nullptr);
-        RunInOrder(reader, first, plan, settings.jobs, joiner, progress, overlong, overlongStart);
+        if (settings.jobs <= 1) {
+            RunOneJob(reader, first, plan, settings, joiner, progress, input);
+        } else {
+            RunJobs(reader, first, plan, settings, joiner, progress, input);
+        }
     }
-    if (overlong && !report.stopped) {
+    if (input.overlong && !report.stopped) {
         report.overlongRecord = joiner.RecordsBefore() + 1;
-        PassRest(reader, overlongStart, sink);
+        PassRest(reader, input.overlongStart, sink);
     }
     progress(reader.BytesRead());
     return report;

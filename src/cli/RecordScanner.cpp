@@ -6,14 +6,8 @@ namespace {
 
 constexpr char kQuote = '"';
 
-// The first of two bytes from pos, or the end.
-std::size_t FindEither(std::string_view data, std::size_t pos, char a, char b) {
-    const char* p = data.data() + pos;
-    const char* const end = data.data() + data.size();
-    while (p != end && *p != a && *p != b) {
-        ++p;
-    }
-    return static_cast<std::size_t>(p - data.data());
+unsigned char Byte(char c) {
+    return static_cast<unsigned char>(c);
 }
 
 std::size_t FindByte(std::string_view data, std::size_t pos, char c) {
@@ -39,13 +33,42 @@ std::size_t ClosingQuote(std::string_view data, std::size_t pos, bool& doubled) 
 }  // namespace
 
 RecordScanner::RecordScanner(RecordFormat format, std::size_t fieldsWanted)
-    : format_(format), wanted_(fieldsWanted) {}
+    : format_(format), wanted_(fieldsWanted) {
+    endsField_[Byte('\n')] = true;
+    if (format.kind != RecordKind::kLines) {
+        endsField_[Byte(format.delimiter)] = true;
+    }
+}
 
 std::size_t RecordScanner::FieldEnd(std::string_view data, std::size_t pos) const {
-    if (format_.kind == RecordKind::kLines) {
-        return FindByte(data, pos, '\n');
+    const char* p = data.data() + pos;
+    const char* const end = data.data() + data.size();
+    while (p != end && !endsField_[Byte(*p)]) {
+        ++p;
     }
-    return FindEither(data, pos, format_.delimiter, '\n');
+    return static_cast<std::size_t>(p - data.data());
+}
+
+std::size_t RecordScanner::CsvRecordEnd(std::string_view data, std::size_t pos) const {
+    const std::size_t size = data.size();
+    bool fieldStart = true;
+    while (pos < size) {
+        const char c = data[pos];
+        if (c == kQuote && fieldStart) {
+            bool doubled = false;
+            pos = ClosingQuote(data, pos + 1, doubled);
+            if (pos == size) {
+                return size + 1;
+            }
+            fieldStart = false;
+        } else if (c == '\n') {
+            return pos;
+        } else {
+            fieldStart = c == format_.delimiter;
+        }
+        ++pos;
+    }
+    return size;
 }
 
 RecordSpan RecordScanner::Scan(std::string_view data, std::size_t pos) {
@@ -53,11 +76,19 @@ RecordSpan RecordScanner::Scan(std::string_view data, std::size_t pos) {
     RecordSpan record;
     record.begin = pos;
     const std::size_t size = data.size();
+    const bool csv = format_.kind == RecordKind::kCsv;
     for (;;) {
+        if (wanted_ != 0 && record.fieldCount == wanted_) {
+            // The rest of the record is passed through unread.
+            const std::size_t lineEnd = csv ? CsvRecordEnd(data, pos) : FindByte(data, pos, '\n');
+            record.unclosedQuote = lineEnd > size;
+            record.end = lineEnd >= size ? size : lineEnd + 1;
+            return record;
+        }
         FieldSpan field;
         field.begin = pos;
         std::size_t closing = size;  // the closing quote of a quoted field
-        if (format_.kind == RecordKind::kCsv && pos < size && data[pos] == kQuote) {
+        if (csv && pos < size && data[pos] == kQuote) {
             closing = ClosingQuote(data, pos + 1, field.doubledQuotes);
             if (closing == size) {
                 record.unclosedQuote = true;
@@ -82,20 +113,12 @@ RecordSpan RecordScanner::Scan(std::string_view data, std::size_t pos) {
             field.doubledQuotes = false;
         }
         ++record.fieldCount;
-        if (wanted_ == 0 || fields_.size() < wanted_) {
-            fields_.push_back(field);
-        }
+        fields_.push_back(field);
         if (pos == size || lineBreak) {
             record.end = lineBreak ? pos + 1 : pos;
             return record;
         }
         ++pos;  // past the delimiter
-        if (wanted_ != 0 && record.fieldCount == wanted_ && format_.kind != RecordKind::kCsv) {
-            // The rest of the line is passed through unread.
-            const std::size_t lineEnd = FindByte(data, pos, '\n');
-            record.end = lineEnd == size ? size : lineEnd + 1;
-            return record;
-        }
     }
 }
 
@@ -114,67 +137,71 @@ std::string_view FieldValue(std::string_view data, const FieldSpan& field, std::
     return scratch;
 }
 
+std::size_t LastLineEnd(std::string_view data) {
+#if defined(__GLIBC__)
+    const void* hit = memrchr(data.data(), '\n', data.size());
+    return hit == nullptr
+               ? 0
+               : static_cast<std::size_t>(static_cast<const char*>(hit) - data.data()) + 1;
+#else
+    for (std::size_t i = data.size(); i > 0; --i) {
+        if (data[i - 1] == '\n') {
+            return i;
+        }
+    }
+    return 0;
+#endif
+}
+
 std::size_t LastRecordEnd(std::string_view data, RecordFormat format) {
     if (format.kind != RecordKind::kCsv) {
-        const void* hit = nullptr;
-#if defined(__GLIBC__)
-        hit = memrchr(data.data(), '\n', data.size());
-#else
-        for (std::size_t i = data.size(); i > 0 && hit == nullptr; --i) {
-            if (data[i - 1] == '\n') {
-                hit = data.data() + i - 1;
-            }
-        }
-#endif
-        return hit == nullptr
-                   ? 0
-                   : static_cast<std::size_t>(static_cast<const char*>(hit) - data.data()) + 1;
+        return LastLineEnd(data);
     }
     // A quote opens a quoted field only at the start of a field, as the scanner reads it.
-    const char* const begin = data.data();
-    const char* const end = begin + data.size();
-    const char delimiter = format.delimiter;
     std::size_t last = 0;
     bool fieldStart = true;
-    for (const char* p = begin; p != end;) {
-        const char c = *p;
+    for (std::size_t pos = 0; pos < data.size(); ++pos) {
+        const char c = data[pos];
         if (c == kQuote && fieldStart) {
             bool doubled = false;
-            const std::size_t closing =
-                ClosingQuote(data, static_cast<std::size_t>(p - begin) + 1, doubled);
-            if (closing + 1 >= data.size()) {
+            pos = ClosingQuote(data, pos + 1, doubled);
+            if (pos + 1 >= data.size()) {
                 // Unclosed so far, or closed by the last byte, which might yet be doubled.
                 return last;
             }
-            p = begin + closing + 1;
             fieldStart = false;
-            continue;
-        }
-        if (c == '\n') {
-            last = static_cast<std::size_t>(p - begin) + 1;
+        } else if (c == '\n') {
+            last = pos + 1;
             fieldStart = true;
         } else {
-            fieldStart = c == delimiter;
+            fieldStart = c == format.delimiter;
         }
-        ++p;
     }
     return last;
 }
 
-FieldFit FitOfValue(std::string_view value, RecordFormat format) {
-    FieldFit fit = FieldFit::kPlain;
+FieldFitter::FieldFitter(RecordFormat format) : csv_(format.kind == RecordKind::kCsv) {
+    special_[Byte('\n')] = 1;
+    special_[Byte('\r')] = 1;
+    if (format.kind != RecordKind::kLines) {
+        special_[Byte(format.delimiter)] = 1;
+    }
+    if (csv_) {
+        special_[Byte(kQuote)] = 1;
+    }
+}
+
+FieldFit FieldFitter::Fit(std::string_view value) const {
     for (const char c : value) {
-        const bool breaks =
-            c == '\n' || c == '\r' || (format.kind != RecordKind::kLines && c == format.delimiter);
-        if (format.kind == RecordKind::kCsv) {
-            if (breaks || c == kQuote) {
-                fit = FieldFit::kQuoted;
-            }
-        } else if (breaks) {
-            return FieldFit::kImpossible;
+        if (special_[Byte(c)] != 0) {
+            return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
         }
     }
-    return fit;
+    return FieldFit::kPlain;
+}
+
+FieldFit FitOfValue(std::string_view value, RecordFormat format) {
+    return FieldFitter(format).Fit(value);
 }
 
 void AppendField(std::string& out, std::string_view value, FieldFit fit) {

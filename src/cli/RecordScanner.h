@@ -46,15 +46,23 @@ class RecordScanner {
 
   private:
     std::size_t FieldEnd(std::string_view data, std::size_t pos) const;
+    // From a field start in a CSV record: the offset of the LF that ends the record (data.size()
+    // if none), with the fields passed unread, or data.size() + 1 for an unclosed quote.
+    std::size_t CsvRecordEnd(std::string_view data, std::size_t pos) const;
 
     RecordFormat format_;
     std::size_t wanted_;
     std::vector<FieldSpan> fields_;
+    // The bytes that end an unquoted field: the delimiter (not in line mode) and LF.
+    bool endsField_[256] = {};
 };
 
 // The value a field holds: a view into the buffer, or into scratch when doubled quotes had to be
 // undone.
 std::string_view FieldValue(std::string_view data, const FieldSpan& field, std::string& scratch);
+
+// The offset just past the last LF in data (0 when there is none).
+std::size_t LastLineEnd(std::string_view data);
 
 // The offset just past the last whole record in data (0 when there is none yet), read by the same
 // rules as RecordScanner, so that a buffer cut there starts with a record.
@@ -65,6 +73,17 @@ std::size_t LastRecordEnd(std::string_view data, RecordFormat format);
 // no quoting).
 enum class FieldFit : unsigned char { kPlain, kQuoted, kImpossible };
 FieldFit FitOfValue(std::string_view value, RecordFormat format);
+// The same, for many values of one format.
+class FieldFitter {
+  public:
+    explicit FieldFitter(RecordFormat format);
+    FieldFit Fit(std::string_view value) const;
+
+  private:
+    bool csv_;
+    // Nonzero for the bytes that make CSV quote a value and the other formats refuse it.
+    unsigned char special_[256] = {};
+};
 
 // Appends value as a field: plain or quoted with its quotes doubled.
 void AppendField(std::string& out, std::string_view value, FieldFit fit);
