@@ -53,8 +53,6 @@ class RecordScanner {
     RecordFormat format_;
     std::size_t wanted_;
     std::vector<FieldSpan> fields_;
-    // The bytes that end an unquoted field: the delimiter (not in line mode) and LF.
-    bool endsField_[256] = {};
 };
 
 // The value a field holds: a view into the buffer, or into scratch when doubled quotes had to be
