@@ -120,6 +120,7 @@ bool Invocation::ResolveCommon(std::string& error) {
         return false;
     }
     values_.today = codes_.today;
+    values_.utf8 = codes_.utf8;
     if (format_.empty()) {
         values_.format = console_.outIsTerminal ? OutputFormat::kText : OutputFormat::kTsv;
     } else {

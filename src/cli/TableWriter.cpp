@@ -6,9 +6,21 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
+// Columns are aligned by characters: in UTF-8 text a continuation byte adds none.
+std::size_t Width(const std::string& text, bool utf8) {
+    if (!utf8) {
+        return text.size();
+    }
+    std::size_t width = 0;
+    for (const char c : text) {
+        width += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    }
+    return width;
+}
+
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
+void AppendJsonString(std::string& out, std::string_view text, bool utf8) {
     out += '"';
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
@@ -29,7 +41,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
                 out += "\\t";
                 break;
             default:
-                if (code < 0x20 || code >= 0x7F) {
+                if (code < 0x20 || code == 0x7F || (code > 0x7F && !utf8)) {
                     out += "\\u00";
                     out += kHexDigits[code >> 4];
                     out += kHexDigits[code & 0xF];
@@ -63,8 +75,12 @@ void AppendTsvCell(std::string& out, std::string_view text) {
 }
 
 TableWriter::TableWriter(ByteSink& sink, OutputFormat format, std::vector<Column> columns,
-                         std::size_t alignRows)
-    : sink_(sink), format_(format), columns_(std::move(columns)), alignRows_(alignRows) {}
+                         std::size_t alignRows, bool utf8)
+    : sink_(sink),
+      format_(format),
+      columns_(std::move(columns)),
+      alignRows_(alignRows),
+      utf8_(utf8) {}
 
 void TableWriter::WriteHeader() {
     if (headerWritten_ || format_ != OutputFormat::kTsv) {
@@ -101,7 +117,7 @@ void TableWriter::Row(std::vector<Cell> cells) {
                 if (columns_[i].number) {
                     line += cells[i].value;
                 } else {
-                    AppendJsonString(line, cells[i].value);
+                    AppendJsonString(line, cells[i].value, utf8_);
                 }
             }
             line += "}\n";
@@ -128,7 +144,7 @@ void TableWriter::Finish() {
     for (const auto& row : held_) {
         widths.resize(std::max(widths.size(), row.size()));
         for (std::size_t i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], row[i].size());
+            widths[i] = std::max(widths[i], Width(row[i], utf8_));
         }
     }
     std::string text;
@@ -137,7 +153,7 @@ void TableWriter::Finish() {
         for (std::size_t i = 0; i < row.size(); ++i) {
             line += row[i];
             if (i + 1 < row.size()) {
-                line.append(widths[i] - row[i].size() + 2, ' ');
+                line.append(widths[i] - Width(row[i], utf8_) + 2, ' ');
             }
         }
         line.erase(line.find_last_not_of(' ') + 1);

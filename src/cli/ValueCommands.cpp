@@ -43,9 +43,10 @@ std::size_t AlignRows(const Console& console, const std::vector<std::string>& va
 
 // Runs a value command: rows for the values read, one diagnostic for each that is not.
 int RunRows(Console& console, const std::vector<std::string>& values, const char* command,
-            OutputFormat format, std::vector<Column> columns,
+            const ValueOptions& options, std::vector<Column> columns,
             const std::function<std::vector<Cell>(const std::string&)>& describe) {
-    TableWriter table(console.out, format, std::move(columns), AlignRows(console, values));
+    TableWriter table(console.out, options.format, std::move(columns), AlignRows(console, values),
+                      options.utf8);
     int exitCode = 0;
     EachValue(console, values, [&](const std::string& value) {
         try {
@@ -71,7 +72,7 @@ std::string Quoted(const std::string& text) {
 }  // namespace
 
 int RunDay(Console& console, const std::vector<std::string>& values, const ValueOptions& options) {
-    return RunRows(console, values, "day", options.format,
+    return RunRows(console, values, "day", options,
                    {{"pick", true}, {"pc", true}, {"iso", false}, {"weekday", false}},
                    [&](const std::string& value) {
                        const DayForms day = DescribeDay(ReadDay(value, options.today));
@@ -85,7 +86,7 @@ int RunDay(Console& console, const std::vector<std::string>& values, const Value
 
 int RunTime(Console& console, const std::vector<std::string>& values, const ValueOptions& options) {
     return RunRows(
-        console, values, "time", options.format, {{"seconds", true}, {"time", false}},
+        console, values, "time", options, {{"seconds", true}, {"time", false}},
         [](const std::string& value) {
             const std::int32_t seconds = ReadTime(value);
             return std::vector<Cell>{{std::to_string(seconds), ""}, {TimeText(seconds), ""}};
@@ -93,15 +94,15 @@ int RunTime(Console& console, const std::vector<std::string>& values, const Valu
 }
 
 int RunChar(Console& console, const std::vector<std::string>& values, const ValueOptions& options) {
-    return RunRows(console, values, "char", options.format,
+    return RunRows(console, values, "char", options,
                    {{"ascii", false},
                     {"dec", true},
                     {"hex", false},
                     {"binary", false},
                     {"ctrl", false},
                     {"mark", false}},
-                   [](const std::string& value) {
-                       CharForms c = ReadChar(value);
+                   [&options](const std::string& value) {
+                       const CharForms c = ReadChar(value, options.utf8);
                        // For people the character is quoted, so a blank or nothing shows, and a
                        // control letter reads as ^J.
                        return std::vector<Cell>{

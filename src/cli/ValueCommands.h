@@ -12,6 +12,7 @@
 struct ValueOptions {
     OutputFormat format = OutputFormat::kText;
     CalendarDate today;
+    bool utf8 = false;  // --encoding utf8: characters are UTF-8
 };
 
 int RunDay(Console& console, const std::vector<std::string>& values, const ValueOptions& options);

@@ -92,6 +92,10 @@ if [[ $scope == all ]]; then
   check "time, bad minutes" 1 "" time 1:60
   check_err "time, bad minutes named" "'1:60'"
   check "char, beyond a byte" 1 "" char 256
+  # In utf8 mode a character stands for a byte, and the marks are U+F8FB to U+F8FF.
+  check "char, utf8" 0 "'é'  233  e9  1110 1001
+'"$'\uF8FD'"'  253  fd  1111 1101    VM" char --encoding utf8 --format text é $'\uF8FD'
+  check "char, utf8 beyond a byte" 1 "" char --encoding utf8 €
   check "diff, bad day" 1 "" diff 2026-02-30 1
   check_err "diff, bad day named" "'2026-02-30'"
   check "today needs a date" 64 "" day today --today=tomorrow
