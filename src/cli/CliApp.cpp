@@ -29,7 +29,8 @@ void AddCommon(CLI::App& command, CommonArgs& args) {
     command.add_option("--dialect", args.dialect, "universe (default) or pick")
         ->check(CLI::IsMember({"universe", "pick"}));
     command.add_flag("--european", args.european, "day before month (DMY) as the numeric order");
-    command.add_option("--today", args.today, "the current date, YYYY-MM-DD (default: the clock)");
+    command.add_option("--today", args.today, "the current date (default: the clock)")
+        ->type_name("YYYY-MM-DD");
     command.add_option("--encoding", args.encoding, "bytes (default) or utf8")
         ->check(CLI::IsMember({"bytes", "utf8"}));
 }
@@ -190,6 +191,8 @@ int Invocation::Run(int argc, const char* const argv[]) {
         "quorlin");
     app.set_version_flag("--version", std::string("quorlin ") + QC_VERSION);
     app.require_subcommand(1);
+    app.get_formatter()->label("Subcommands", "Commands");
+    app.get_formatter()->label("SUBCOMMAND", "COMMAND");
     app.footer(
         "With no VALUE, each line of standard input is one value.\n"
         "Exit codes: 0 done; 1 a value did not convert (oconv/iconv: the highest STATUS);\n"
@@ -230,20 +233,26 @@ int Invocation::Run(int argc, const char* const argv[]) {
         "quorlin convert --csv --header --field date=oconv:D4- --field 5=oconv:MTS orders.csv");
     convert->add_flag("--csv", csv_, "CSV records: quoted fields, doubled quotes, CRLF or LF");
     convert->add_flag("--tsv", tsv_, "tab-separated fields");
-    convert->add_option("--delimiter", delimiter_,
-                        "fields separated by this byte or mark (am, vm, sm, tm, im); with --csv "
-                        "it replaces the comma");
+    convert
+        ->add_option("--delimiter", delimiter_,
+                     "fields separated by this byte or mark (am, vm, sm, tm, im); with --csv "
+                     "it replaces the comma")
+        ->type_name("C");
     convert->add_flag("--header", header_, "the first record names the columns");
     convert
         ->add_option("--field", fields_,
                      "SPEC=oconv:CODE or SPEC=iconv:CODE; SPEC is a column number from 1 or, with "
                      "--header, a name (repeatable)")
+        ->type_name("SPEC=DIRECTION:CODE")
         ->expected(1)
+        ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     convert->add_option("--on-error", onError_, "keep (the original text), empty, or fail")
         ->check(CLI::IsMember({"keep", "empty", "fail"}));
-    convert->add_option("-o,--output", output_, "write to this file (replaced only at the end)");
+    convert->add_option("-o,--output", output_, "write to this file (replaced only at the end)")
+        ->type_name("FILE");
     convert->add_option("--jobs", jobs_, "chunks converted in parallel (default: the cores)")
+        ->type_name("N")
         ->check(CLI::Range(1u, kMostJobs));
     convert->add_flag("--quiet", quiet_, "no progress line and no summary");
     convert->add_option("FILE", args_, "input files (default or '-': standard input)");
