@@ -14,18 +14,6 @@ constexpr std::int64_t kFarthestDay = 500000000000;
 
 }  // namespace
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) {
-        --q;
-    }
-    return q;
-}
-
-std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
-    return a - FloorDiv(a, b) * b;
-}
-
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

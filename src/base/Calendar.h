@@ -7,8 +7,18 @@
 #include "base/DateTime.h"
 
 // a / b rounded toward negative infinity, and the matching remainder (0 <= r < |b| for b > 0).
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b);
-std::int64_t FloorMod(std::int64_t a, std::int64_t b);
+// Inline, so that the constant divisors of the calendar compile to multiplications.
+inline std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) {
+        --q;
+    }
+    return q;
+}
+
+inline std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
+    return a - FloorDiv(a, b) * b;
+}
 
 bool IsLeapYear(int year);
 // Days in a month of a year; 0 for a month outside 1..12.

@@ -1,0 +1,61 @@
+#pragma once
+// A MultiValue conversion code (D, MT, the radix and character codes, CHAR/SEQ and the migration
+// codes) parsed once into a value that converts many values, in the dialect the data came from.
+// Const use is safe from several threads at once: a parsed code holds no mutable state.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+struct ParsedCode;
+
+enum class Dialect : unsigned char { Universe, Pick };
+enum class Encoding : unsigned char { Bytes, Utf8 };
+
+// A calendar day, for the "current date" of ICONV input without a year.
+struct CivilDate {
+    int year = 1970;
+    int month = 1;
+    int day = 1;
+};
+
+struct CodeOptions {
+    Dialect dialect = Dialect::Universe;
+    bool european = false;  // DMY instead of MDY as the default numeric order
+    CivilDate today;        // the caller fills it (from --today or the local clock)
+    Encoding encoding = Encoding::Bytes;
+};
+
+// The STATUS of a conversion.
+enum ConversionStatus : int {
+    kStatusConverted = 0,
+    kStatusBadInput = 1,
+    kStatusBadCode = 2,
+    kStatusSuspect = 3,
+};
+
+class ConversionCode {
+  public:
+    // Parses the code text under the options; never throws, whatever the text.
+    static ConversionCode Parse(std::string_view code, const CodeOptions& options);
+
+    bool Valid() const noexcept;
+    // For an invalid code: the 0-based byte offset of the character that makes it invalid (the
+    // code's length when it ends too early), and a short reason for people ("unknown code",
+    // "year digit must be 0 to 4", ...).
+    std::size_t ErrorPosition() const noexcept;
+    const std::string& ErrorReason() const noexcept;
+
+    // Convert one whole value (marks inside it are handled by the bulk rule): out receives the
+    // result (its old content replaced, its capacity reused) and the STATUS is returned. An
+    // invalid code gives STATUS 2 with the input unchanged (Oconv) or "" (Iconv).
+    int Oconv(std::string_view value, std::string& out) const;
+    int Iconv(std::string_view value, std::string& out) const;
+
+  private:
+    explicit ConversionCode(std::shared_ptr<const ParsedCode> parsed);
+
+    // Immutable once parsed, so copies share it and const use needs no lock.
+    std::shared_ptr<const ParsedCode> parsed_;
+};
