@@ -2,7 +2,7 @@
 # unit tests can link it) and the program, in both builds.
 find_package(Threads REQUIRED)
 
-qc_layer(cli cli USES convert base)
+qc_layer(cli cli USES codes convert base)
 target_link_libraries(qc_cli PUBLIC Threads::Threads)
 
 # CLI11 is header-only; only its own folder is put on the include path (all of /usr/include would
