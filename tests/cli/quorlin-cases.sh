@@ -46,6 +46,17 @@ check_err() {
   fi
 }
 
+# check_file NAME FILE CONTENT: FILE holds CONTENT and a final line break, and no other file
+# was left beside it.
+check_file() {
+  if [[ $(cat "$2") == "$3" && $(ls -A "$(dirname "$2")" | grep -c quorlin) == 0 ]]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    printf 'FAILED %s\n--- got\n%s\n--- folder\n%s\n' "$1" "$(cat "$2")" "$(ls -A "$(dirname "$2")")"
+  fi
+}
+
 T=--today=2026-12-08
 tab=$'\t'
 
@@ -68,6 +79,21 @@ check "version" 0 "quorlin 1.0.0.0" --version
 check "usage error" 64 "" day --format xml 1
 check "unknown command" 64 "" frobnicate
 check_err "unknown command named" "frobnicate"
+check "oconv" 0 "08 DEC 2026
+25 JUN 1950" oconv D 21527 -6398
+check "oconv, pick" 0 "12-08-2026" oconv D4- 21527 --dialect pick
+# An invalid code: named once with its position; every value STATUS 2, handed back unchanged.
+check "oconv, invalid code" 2 "21527${tab}2
+x${tab}2" oconv DZ 21527 x --status
+check_err "invalid code named" "'DZ': 'Z' at position 2"
+printf 'id,day,time\n1,21527,62864\n2,"x,y",3723\n' >"$work/in.csv"
+check "convert, CSV with a header" 1 'id,day,time
+1,12-08-2026,17:27:44
+2,"x,y",01:02:03' convert --csv --header --field day=oconv:D4- --field 3=oconv:MTS "$work/in.csv"
+check_err "convert, summary" "2 records, 4 fields read, 3 converted, 1 failed (STATUS 1: 1)"
+check_err "convert, first failure" "record 3, column day (2): STATUS 1 for 'x,y'"
+check "convert, missing file" 2 "" convert --field 1=oconv:D "$work/missing.csv"
+check_err "convert, missing file named" "cannot read '$work/missing.csv'"
 
 # --- A reader that stops early ends the run quietly.
 seq 1 20000 | "${run[@]}" day --format tsv 2>"$work/err" | head -c 1 >/dev/null
@@ -110,6 +136,41 @@ if [[ $scope == all ]]; then
   if [[ $out == *"--on-error"* ]]; then passed=$((passed + 1)); else
     failed=$((failed + 1)); echo "FAILED help convert: $out"; fi
   check "help of nothing" 64 "" help frobnicate
+
+  # --- oconv and iconv: the highest STATUS is the exit code.
+  check "oconv, STATUS column" 3 "08 DEC 2026${tab}0
+2933629${tab}1
+08 DEC 2026${tab}3" oconv D 21527 2933629 21527.5 --status
+  check "iconv" 0 "21527
+21527" iconv D 12/8/2026 'dec 8 26' "$T"
+  IN='17:27:44\r\n-01:06:40\n' check "iconv, lines of standard input" 0 "62864
+-4000" iconv MT
+  check "iconv, empty on failure" 1 "" iconv D 'De 8 2026' "$T"
+
+  # --- convert: marks, error modes, -o.
+  # Fields between attribute marks; values and subvalues inside a field, each converted, their
+  # marks kept. A field with a piece that fails keeps its text, or with "empty" what the codes
+  # hand back (the failed piece as it was).
+  printf '1\xfe21527\xfd-6398\xfc13216\xfe62864\n2\xfe21527\xfdx\xfe1\n' >"$work/dump.txt"
+  check "convert, fields between attribute marks" 1 "$(printf '1\xfe08 DEC 2026\xfd25 JUN 1950\xfc07 MAR 2004\xfe17:27\n2\xfe21527\xfdx\xfe00:00')" \
+    convert --delimiter am --field 2=oconv:D --field 3=oconv:MT "$work/dump.txt"
+  check "convert, marks, empty" 1 "$(printf '1\xfe08 DEC 2026\xfd25 JUN 1950\xfc07 MAR 2004\xfe62864\n2\xfe08 DEC 2026\xfdx\xfe1')" \
+    convert --delimiter AM --field 2=oconv:D --on-error empty "$work/dump.txt"
+  check "convert, fail" 1 "id,day,time
+1,12-08-2026,17:27:44" convert --csv --header --field day=oconv:D4- --field 3=oconv:MTS --on-error fail "$work/in.csv"
+  check_err "convert, fail names the value" "stopped at the first failure"
+  printf 'd,t\r\n12/8/2026,17:27:44\r\nbad,9\r\n' >"$work/external.csv"
+  check "convert, iconv, empty" 1 "$(printf 'd,t\r\n21527,62864\r\n,32400\r')" \
+    convert --csv --header --field d=iconv:D --field t=iconv:MT --on-error empty --quiet "$T" "$work/external.csv"
+  check "convert to a file" 1 "" convert --csv --field 2=oconv:D4- -o "$work/out.csv" --quiet "$work/in.csv" --jobs 2
+  check_file "convert to a file, its content" "$work/out.csv" 'id,day,time
+1,12-08-2026,62864
+2,"x,y",3723'
+  check "convert, input is output" 64 "" convert --field 1=oconv:D -o "$work/in.csv" "$work/in.csv"
+  check "convert, a file after --field" 2 "" convert --field 1=oconv:D "$work/missing.csv" --field 2=oconv:D
+  check "convert, bad code" 64 "" convert --field 1=oconv:DZ "$work/in.csv"
+  check_err "convert, bad code named" "invalid code 'DZ'"
+  check "convert, name without header" 64 "" convert --field day=oconv:D "$work/in.csv"
 
 fi
 
