@@ -190,6 +190,8 @@ int Invocation::Run(int argc, const char* const argv[]) {
         "from a shell and over whole files.",
         "quorlin");
     app.set_version_flag("--version", std::string("quorlin ") + QC_VERSION);
+    // Options are written the Unix way in both builds: a path like /tmp/x is never an option.
+    app.allow_windows_style_options(false);
     app.require_subcommand(1);
     app.get_formatter()->label("Subcommands", "Commands");
     app.get_formatter()->label("SUBCOMMAND", "COMMAND");
