@@ -216,7 +216,7 @@ int Invocation::Run(int argc, const char* const argv[]) {
                     "letter (^J) or a mark name (IM AM FM VM SM SVM TM)");
     CLI::App* diff =
         AddCommand(app, "diff", "days from FROM to TO", "quorlin diff 2026-01-01 2026-12-08");
-    diff->add_option("FROM", args_, "a day, in any form of 'quorlin day'")->required()->expected(2);
+    diff->add_option("FROM TO", args_, "two days, in any form of 'quorlin day'");
     for (CLI::App* command : {day, time, chr, diff}) {
         AddFormat(*command, format_);
     }
@@ -225,8 +225,8 @@ int Invocation::Run(int argc, const char* const argv[]) {
     CLI::App* iconv = AddCommand(app, "iconv", "external to internal under a conversion code",
                                  "quorlin iconv D '12/8/2026'");
     for (CLI::App* command : {oconv, iconv}) {
-        command->add_option("CODE", code_, "a conversion code: D, MT, MX, MCDX, ISO, PC, ...")
-            ->required();
+        command->add_option("CODE", code_,
+                            "a conversion code: D, MT, MX, MCDX, ISO, PC, ... (required)");
         command->add_option("VALUE", args_, "values to convert");
         command->add_flag("--status", withStatus_, "add the STATUS of each value after a tab");
     }
@@ -275,8 +275,18 @@ int Invocation::Run(int argc, const char* const argv[]) {
             return Usage("no command named '" + first + "'");
         }
     }
+    // Everything after "--" is a value or a file, whatever it looks like. The parser is given
+    // only what comes before, as it honours "--" only before the first value.
+    int parsed = argc;
+    for (int i = 2; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--") {
+            parsed = i;
+            break;
+        }
+    }
+    std::vector<std::string> afterDashes(argv + std::min(parsed + 1, argc), argv + argc);
     try {
-        app.parse(argc, argv);
+        app.parse(parsed, argv);
     } catch (const CLI::CallForHelp&) {
         Print(app.help());
         return 0;
@@ -301,6 +311,17 @@ int Invocation::Run(int argc, const char* const argv[]) {
             }
         }
         return Usage("help: no command named '" + helpTopic_ + "'");
+    }
+    if ((oconv->parsed() || iconv->parsed()) && code_.empty() && !afterDashes.empty()) {
+        code_ = afterDashes.front();
+        afterDashes.erase(afterDashes.begin());
+    }
+    args_.insert(args_.end(), afterDashes.begin(), afterDashes.end());
+    if ((oconv->parsed() || iconv->parsed()) && code_.empty()) {
+        return Usage(std::string(oconv->parsed() ? "oconv" : "iconv") + ": CODE is required");
+    }
+    if (diff->parsed() && args_.size() != 2) {
+        return Usage("diff: give two days, FROM and TO");
     }
     std::string error;
     if (!ResolveCommon(error)) {

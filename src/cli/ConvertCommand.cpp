@@ -34,7 +34,8 @@ class FieldPlanner {
     FieldPlanner(const ConvertRequest& request, std::vector<std::unique_ptr<ValueConverter>> made)
         : request_(request), converters_(std::move(made)) {}
 
-    // Raises EStreamError-like messages through `error` when a name is not in the header.
+    // The plan for an input with this header (nullptr: none); nothing, with why in error, when a
+    // name is not in the header or a column is given twice.
     std::optional<ConvertPlan> Plan(const std::vector<std::string>* header,
                                     std::string& error) const {
         ConvertPlan plan;
@@ -52,8 +53,10 @@ class FieldPlanner {
                     field.label = (*header)[field.column] + " (" + spec + ")";
                 }
             } else {
-                const auto found = std::find(header->begin(), header->end(), spec);
-                if (found == header->end()) {
+                const auto found = header == nullptr
+                                       ? std::vector<std::string>::const_iterator{}
+                                       : std::find(header->begin(), header->end(), spec);
+                if (header == nullptr || found == header->end()) {
                     error = "no column named '" + spec + "' in the header";
                     return std::nullopt;
                 }

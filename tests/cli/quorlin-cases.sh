@@ -146,6 +146,11 @@ if [[ $scope == all ]]; then
   IN='17:27:44\r\n-01:06:40\n' check "iconv, lines of standard input" 0 "62864
 -4000" iconv MT
   check "iconv, empty on failure" 1 "" iconv D 'De 8 2026' "$T"
+  # After "--" everything is a value, wherever it stands.
+  check "values after --" 1 "00:00
+-x" oconv MT 5 -- -x
+  check "diff after --" 0 "27925" diff --format text -- -6398 21527
+  check "diff needs two days" 64 "" diff 1
 
   # --- convert: marks, error modes, -o.
   # Fields between attribute marks; values and subvalues inside a field, each converted, their
