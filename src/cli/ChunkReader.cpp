@@ -34,8 +34,10 @@ ChunkReader::ChunkReader(ByteSource& source, RecordFormat format, std::size_t ch
 void ChunkReader::PutBack(std::string_view bytes) {
     ChunkBuffer joined;
     joined.Assign(bytes);
-    std::memcpy(joined.Extend(carry_.Size()), carry_.View().data(), carry_.Size());
-    joined.Grow(carry_.Size());
+    if (carry_.Size() > 0) {
+        std::memcpy(joined.Extend(carry_.Size()), carry_.View().data(), carry_.Size());
+        joined.Grow(carry_.Size());
+    }
     carry_ = std::move(joined);
 }
 

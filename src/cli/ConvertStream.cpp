@@ -193,8 +193,10 @@ void PutBackUnfinished(ChunkReader& reader, std::string_view unfinished, std::st
         input.ended = true;
         input.overlong = true;
         input.overlongStart.Assign(unfinished);
-        std::memcpy(input.overlongStart.Extend(after.size()), after.data(), after.size());
-        input.overlongStart.Grow(after.size());
+        if (!after.empty()) {
+            std::memcpy(input.overlongStart.Extend(after.size()), after.data(), after.size());
+            input.overlongStart.Grow(after.size());
+        }
         return;
     }
     std::string back(unfinished);
