@@ -24,6 +24,12 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/cli/CliApp.cpp APPEND PROPERTY COMPI
 
 add_executable(quorlin ${CMAKE_SOURCE_DIR}/src/cli/main/Main.cpp)
 target_link_libraries(quorlin PRIVATE qc_cli)
+if(WIN32)
+  # The wide command line, for UTF-8 values.
+  qc_layer(cli_win32 cli/win32 USES cli)
+  target_link_libraries(qc_cli_win32 PUBLIC shell32 kernel32)
+  target_link_libraries(quorlin PRIVATE qc_cli_win32)
+endif()
 target_compile_options(quorlin PRIVATE ${QC_WARNINGS})
 set_target_properties(quorlin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
