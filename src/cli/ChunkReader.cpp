@@ -31,7 +31,8 @@ ChunkReader::ChunkReader(ByteSource& source, RecordFormat format, std::size_t ch
       chunkSize_(chunkSize),
       longestRecord_(std::max(longestRecord, chunkSize)) {}
 
-void ChunkReader::PutBack(std::string_view bytes) {
+void ChunkReader::PutBack(std::string_view bytes, std::size_t unfinished) {
+    unfinished_ = unfinished;
     ChunkBuffer joined;
     joined.Assign(bytes);
     if (carry_.Size() > 0) {
@@ -57,7 +58,9 @@ std::size_t ChunkReader::ReadRaw(char* buffer, std::size_t size) {
 ChunkOutcome ChunkReader::Next(ChunkBuffer& chunk, bool exactCut) {
     chunk.Assign(carry_.View());
     carry_.Truncate(0);
-    std::size_t target = chunkSize_;
+    // A record that was unfinished is read on to twice its length, so that a long one is read
+    // again only a few times.
+    std::size_t target = std::max(chunkSize_, 2 * unfinished_);
     for (;;) {
         while (!ended_ && chunk.Size() < target) {
             const std::size_t room = target - chunk.Size();
@@ -67,11 +70,13 @@ ChunkOutcome ChunkReader::Next(ChunkBuffer& chunk, bool exactCut) {
             ended_ = n == 0;
         }
         if (ended_) {
+            unfinished_ = 0;
             return chunk.Size() == 0 ? ChunkOutcome::kEnd : ChunkOutcome::kChunk;
         }
         const std::size_t end =
             exactCut ? LastRecordEnd(chunk.View(), format_) : LastLineEnd(chunk.View());
-        if (end > 0) {
+        if (end > unfinished_) {
+            unfinished_ = 0;
             carry_.Assign(chunk.View().substr(end));
             chunk.Truncate(end);
             return ChunkOutcome::kChunk;

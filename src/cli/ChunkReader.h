@@ -44,8 +44,9 @@ class ChunkReader {
     // back the unfinished record, which is put back to start the next chunk. Reading every
     // byte only once that way is what makes the cut cheap.
     ChunkOutcome Next(ChunkBuffer& chunk, bool exactCut);
-    // Bytes to be read again before the rest of the input.
-    void PutBack(std::string_view bytes);
+    // Bytes to be read again before the rest of the input, of which the first `unfinished`
+    // are a record that did not end there: the next chunk reaches past them.
+    void PutBack(std::string_view bytes, std::size_t unfinished = 0);
     // The rest of the input as it comes, bytes put back first.
     std::size_t ReadRaw(char* buffer, std::size_t size);
     // Nothing is left after the last chunk.
@@ -58,6 +59,7 @@ class ChunkReader {
     std::size_t chunkSize_;
     std::size_t longestRecord_;
     ChunkBuffer carry_;
+    std::size_t unfinished_ = 0;
     bool ended_ = false;
     std::uint64_t bytesRead_ = 0;
 };

@@ -201,7 +201,7 @@ void PutBackUnfinished(ChunkReader& reader, std::string_view unfinished, std::st
     }
     std::string back(unfinished);
     back.append(after);
-    reader.PutBack(back);
+    reader.PutBack(back, unfinished.size());
     input.ended = false;
 }
 

@@ -138,6 +138,36 @@ TEST(ConvertStream, ParallelJobsWriteTheSameBytesAsOne) {
     EXPECT_EQ(failTwo.output.substr(failTwo.output.size() - lastWritten.size()), lastWritten);
 }
 
+TEST(ConvertStream, OutputDoesNotDependOnWhereChunksAreCut) {
+    // Random CSV from the bytes that matter to the reader, a fixed seed: every cut of every chunk
+    // size and any number of jobs give what one whole chunk gives.
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFFu;
+    };
+    const char alphabet[] = {'a', '1', ',', '"', '\n', '\r', ' ', '\xFD'};
+    for (int round = 0; round < 200; ++round) {
+        std::string input;
+        const std::uint32_t length = next() % 200;
+        for (std::uint32_t i = 0; i < length; ++i) {
+            input += alphabet[next() % sizeof alphabet];
+        }
+        for (const OnError mode : {OnError::kKeep, OnError::kFail}) {
+            const Outcome whole = Convert(input, kCsv, {"1", "2"}, mode);
+            for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}}) {
+                for (const unsigned jobs : {1u, 3u}) {
+                    const Outcome cut = Convert(input, kCsv, {"1", "2"}, mode, false, jobs, chunk);
+                    ASSERT_EQ(cut.output, whole.output) << input << " chunk " << chunk;
+                    ASSERT_EQ(cut.report.counts.records, whole.report.counts.records) << input;
+                    ASSERT_EQ(cut.report.unclosedQuoteRecord, whole.report.unclosedQuoteRecord)
+                        << input;
+                }
+            }
+        }
+    }
+}
+
 TEST(ConvertStream, PassesARecordLongerThanTheLimitAndAllAfterItUnchanged) {
     StringSource source("1\n\"" + std::string(5000, 'x') + "\n2\n");
     StringSink sink;
