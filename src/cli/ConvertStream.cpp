@@ -163,6 +163,9 @@ class WorkerPool {
 
 // Where the input stands between chunks: ended, or a record too long to hold was met.
 struct InputState {
+    // Chunks are cut at their last LF until one is cut inside a quote; from then on a parallel
+    // run cuts by the quoting rules, so that no more work is thrown away.
+    bool exactCuts = false;
     bool ended = false;
     bool overlong = false;
     ChunkBuffer overlongStart;  // that record's bytes read so far, to be written unchanged
@@ -171,7 +174,7 @@ struct InputState {
 // Reads the next chunk into slot; false when there is none.
 bool ReadChunk(ChunkReader& reader, Slot& slot, InputState& input) {
     slot.from = 0;
-    const ChunkOutcome outcome = reader.Next(slot.input, false);
+    const ChunkOutcome outcome = reader.Next(slot.input, input.exactCuts);
     slot.last = reader.Ended();
     if (outcome == ChunkOutcome::kChunk) {
         return true;
@@ -273,6 +276,7 @@ void RunJobs(ChunkReader& reader, Slot& first, const ConvertPlan& plan,
                 after.append(later.input.View());
             }
             inFlight = 0;
+            input.exactCuts = true;
             // Whatever was read after these chunks is still in the reader, behind them.
             PutBackUnfinished(reader, slot.input.View().substr(*slot.result.unfinishedFrom), after,
                               settings.longestRecord, input);
