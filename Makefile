@@ -6,7 +6,7 @@ JOBS ?= 2
 NATIVE := build/native
 WIN32 := build/win32
 
-.PHONY: run test dist soak setup native win32 test-native test-win32 format clean
+.PHONY: run test dist soak cli setup native win32 test-native test-win32 format clean
 
 setup:
 	bash scripts/setup.sh
@@ -18,6 +18,11 @@ native: setup
 win32: setup
 	cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WIN32) -j $(JOBS)
+
+# The command line, optimised and without sanitizers: build/release/quorlin.
+cli: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/release -j $(JOBS) --target quorlin
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure
