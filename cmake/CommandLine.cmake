@@ -29,6 +29,8 @@ if(WIN32)
   qc_layer(cli_win32 cli/win32 USES cli)
   target_link_libraries(qc_cli_win32 PUBLIC shell32 kernel32)
   target_link_libraries(quorlin PRIVATE qc_cli_win32)
+  # Shipped beside the window program: stripped, unused sections left out.
+  target_link_options(quorlin PRIVATE -Wl,--gc-sections -s)
 endif()
 target_compile_options(quorlin PRIVATE ${QC_WARNINGS})
 set_target_properties(quorlin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
