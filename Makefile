@@ -1,5 +1,6 @@
-# The two commands of the README, `make run` and `make test`, and `make dist` for the Windows
-# installer and zip. All do their set-up themselves.
+# The two commands of the README, `make run` and `make test`; `make dist` for the Windows installer
+# and zip; `make soak` for a long run of random user actions (ACTIONS, default 20000; SEED,
+# default 1). All do their set-up themselves.
 SHELL := /bin/bash
 JOBS ?= 2
 NATIVE := build/native
@@ -10,7 +11,7 @@ FUZZ := build/fuzz
 SECONDS ?= 60
 RUNS ?= -1
 
-.PHONY: run test dist setup native win32 test-native test-win32 fuzz test-fuzz format clean
+.PHONY: run test dist soak cli setup native win32 test-native test-win32 fuzz test-fuzz format clean
 
 setup:
 	bash scripts/setup.sh
@@ -22,6 +23,11 @@ native: setup
 win32: setup
 	cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WIN32) -j $(JOBS)
+
+# The command line, optimised and without sanitizers: build/release/quorlin.
+cli: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/release -j $(JOBS) --target quorlin
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure
@@ -52,6 +58,13 @@ run: win32
 
 dist: win32
 	bash scripts/dist.sh $(WIN32) dist
+
+ACTIONS ?= 20000
+SEED ?= 1
+soak: win32
+	QC_SOAK_ACTIONS=$(ACTIONS) QC_SOAK_SEED=$(SEED) bash scripts/e2e.sh \
+	    $(WIN32)/QuorlinConversion.exe $(WIN32)/e2e_driver.exe 'Soak*'
+	grep -ah 'soak:' build/e2e-artifacts/Soak*.log
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

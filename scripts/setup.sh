@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ ninja-build googletest clang-format clang libclang-rt-14-dev
+  cmake make g++ ninja-build googletest clang-format libcli11-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine
   xvfb xauth x11-apps xdotool imagemagick

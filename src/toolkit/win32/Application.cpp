@@ -42,6 +42,7 @@ void TApplication::Initialize() {
     CommonControls().InitCommonControlsEx(&icc);
     RegisterToolkitClasses(instance);
     liveHandlesMessage_ = RegisterWindowMessageA(kLiveHandlesMessage);
+    keysTakenMessage_ = RegisterWindowMessageA(kKeysTakenMessage);
 
     icon_ = LoadIconA(instance, "MAINICON");
     WNDCLASSEXA wc{};
@@ -147,6 +148,10 @@ bool TApplication::ProcessMessage() {
         terminated_ = true;
         return true;
     }
+    if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_SYSKEYDOWN ||
+        msg.message == WM_SYSKEYUP) {
+        ++keysTaken_;
+    }
     if (SwallowReleaseOfModalKey(msg))
         return true;
     for (const auto& form : forms_) {
@@ -204,6 +209,8 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The window's own messages while it is being made get the default handling.
     if (!window_)
         return DefaultHandling(msg, wParam, lParam);
+    if (msg == keysTakenMessage_ && keysTakenMessage_ != 0)
+        return static_cast<LRESULT>(keysTaken_);
     if (msg == liveHandlesMessage_ && liveHandlesMessage_ != 0) {
         return wParam < static_cast<WPARAM>(HandleKind::Count)
                    ? LiveHandles(static_cast<HandleKind>(wParam))

@@ -107,6 +107,8 @@ class TApplication : private TWindowObject {
     std::function<void()> onRegionalSettingsChange_;
     std::vector<std::function<void()>> idleTasks_;
     UINT liveHandlesMessage_ = 0;
+    UINT keysTakenMessage_ = 0;
+    unsigned long keysTaken_ = 0;
 };
 
 // The process's one application object.

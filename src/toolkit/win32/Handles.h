@@ -18,6 +18,9 @@ int LiveHandles(HandleKind kind);
 // The application answers this registered message with LiveHandles(HandleKind(wParam)), so a
 // tool that works the program for hours can see that nothing leaks.
 inline constexpr const char* kLiveHandlesMessage = "QuorlinConversion.LiveHandles";
+// And this one with the number of key presses and releases its message loop has taken from the
+// queue, so such a tool knows when the program has taken the keys it sent.
+inline constexpr const char* kKeysTakenMessage = "QuorlinConversion.KeysTaken";
 // The wrappers' bookkeeping; only they call it.
 void CountHandle(HandleKind kind, int change);
 

@@ -23,8 +23,13 @@ ForegroundKeeper::~ForegroundKeeper() {
 }
 
 bool ForegroundKeeper::TakeForeground() const {
-    SetForegroundWindow(window_);
-    return WaitUntil([&] { return GetForegroundWindow() == window_; });
+    // Asked again while it does not hold: a program restored a moment before may still bring
+    // itself forward.
+    return WaitUntil([&] {
+        if (GetForegroundWindow() != window_)
+            SetForegroundWindow(window_);
+        return GetForegroundWindow() == window_;
+    });
 }
 
 }  // namespace e2e

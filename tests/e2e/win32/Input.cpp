@@ -76,6 +76,13 @@ void PressKey(WORD virtualKey, int times) {
     }
 }
 
+int KeyMessagesOf(const std::string& text) {
+    int count = 0;
+    for (const char c : text)
+        count += (HIBYTE(VkKeyScanA(c)) & 1) != 0 ? 4 : 2;
+    return count;
+}
+
 void TypeText(const std::string& text) {
     for (const char c : text) {
         const SHORT scan = VkKeyScanA(c);

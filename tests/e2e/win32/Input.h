@@ -17,8 +17,11 @@ bool FocusControl(HWND control);
 HWND FocusedWindowOf(HWND anyWindowOfThread);
 
 void PressKey(WORD virtualKey, int times = 1);
+
 // One key stroke per character, with Shift where the keyboard layout needs it.
 void TypeText(const std::string& text);
+// How many key presses and releases TypeText sends for `text`.
+int KeyMessagesOf(const std::string& text);
 // One key stroke of `modifier` held down around `key` (Ctrl+V, Shift+F).
 void PressChord(WORD modifier, WORD key);
 // Types one character by its code point, as an input method does: the program receives it in

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "toolkit/win32/Handles.h"
 #include "win32/ErrorBox.h"
 #include "win32/Input.h"
 #include "win32/Screen.h"
@@ -109,6 +110,24 @@ void ProgramTest::Empty(std::string_view name) {
     ASSERT_TRUE(FocusControl(edit)) << name << " did not take the focus";
     SendMessageA(edit, EM_SETSEL, 0, -1);
     PressKey(VK_DELETE);
+}
+
+void ProgramTest::WaitUntilIdle() const {
+    WaitForInputIdle(program_->Process(), 2000);
+}
+
+unsigned long ProgramTest::KeysTaken() const {
+    static const UINT message = RegisterWindowMessageA(kKeysTakenMessage);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(program_->Application(), message, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    return static_cast<unsigned long>(result);
+}
+
+bool ProgramTest::WaitForKeys(unsigned long before, int count) const {
+    return WaitUntil([&] {
+        return KeysTaken() >= before + static_cast<unsigned long>(count) ||
+               !VisibleErrorBoxes(program_->Pid()).empty();
+    });
 }
 
 void ProgramTest::ExpectErrorAndDismiss(const std::string& message) {

@@ -38,6 +38,16 @@ class ProgramTest : public ::testing::Test {
     // Selects the whole text of edit `name` and deletes it with the Delete key.
     void Empty(std::string_view name);
 
+    // Waits until the program has taken every key and message sent to it so far and gone idle:
+    // the keys reach it through the input queue in their own time.
+    void WaitUntilIdle() const;
+    // The key presses and releases the program's message loop has taken so far, as the program
+    // reports them; keys sent reach it in their own time, after messages sent later.
+    unsigned long KeysTaken() const;
+    // Waits until the program has taken `count` keys more than `before`, or shows an error box
+    // (whose own loop takes the keys then); false if neither happens in time.
+    bool WaitForKeys(unsigned long before, int count) const;
+
     // Expects the error box with `message`, the program's title and the stop icon, and presses
     // its OK button.
     void ExpectErrorAndDismiss(const std::string& message);

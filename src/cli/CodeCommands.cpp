@@ -1,0 +1,97 @@
+#include "cli/CodeCommands.h"
+
+#include <algorithm>
+
+#include "cli/LineReader.h"
+#include "codes/ConversionCode.h"
+
+namespace {
+
+CodeOptions OptionsOf(const CodeSettings& settings) {
+    CodeOptions options;
+    options.dialect = settings.pick ? Dialect::Pick : Dialect::Universe;
+    options.european = settings.european;
+    options.today = CivilDate{settings.today.year, settings.today.month, settings.today.day};
+    options.encoding = settings.utf8 ? Encoding::Utf8 : Encoding::Bytes;
+    return options;
+}
+
+// "invalid code 'DZ': 'Z' at position 2: unknown code" (positions counted from 1).
+std::string InvalidCodeText(const std::string& text, const ConversionCode& code) {
+    const std::size_t at = code.ErrorPosition();
+    std::string where = at < text.size()
+                            ? "'" + text.substr(at, 1) + "' at position " + std::to_string(at + 1)
+                            : "it ends too early";
+    return "invalid code '" + text + "': " + where + ": " + code.ErrorReason();
+}
+
+// A parsed code applied in one direction; shared by every worker of `convert`.
+class CodeConverter : public ValueConverter {
+  public:
+    CodeConverter(ConversionCode code, Direction direction)
+        : code_(std::move(code)), direction_(direction) {}
+
+    int Convert(std::string_view value, std::string& out) const override {
+        return direction_ == Direction::kOconv ? code_.Oconv(value, out) : code_.Iconv(value, out);
+    }
+
+  private:
+    const ConversionCode code_;
+    const Direction direction_;
+};
+
+}  // namespace
+
+std::unique_ptr<ValueConverter> MakeCodeConverter(Direction direction, const std::string& code,
+                                                  const CodeSettings& settings,
+                                                  std::string& error) {
+    ConversionCode parsed = ConversionCode::Parse(code, OptionsOf(settings));
+    if (!parsed.Valid()) {
+        error = InvalidCodeText(code, parsed);
+        return nullptr;
+    }
+    return std::make_unique<CodeConverter>(std::move(parsed), direction);
+}
+
+int RunCodeCommand(Console& console, Direction direction, const std::string& code,
+                   const std::vector<std::string>& values, bool withStatus,
+                   const CodeSettings& settings) {
+    const ConversionCode parsed = ConversionCode::Parse(code, OptionsOf(settings));
+    const char* command = direction == Direction::kOconv ? "oconv: " : "iconv: ";
+    if (!parsed.Valid()) {
+        // Reported once; every value still gets its line, with STATUS 2.
+        Diagnose(console, command + InvalidCodeText(code, parsed));
+    }
+    int highest = 0;
+    std::string result;
+    std::string line;
+    const auto convert = [&](std::string_view value) {
+        const int status = direction == Direction::kOconv ? parsed.Oconv(value, result)
+                                                          : parsed.Iconv(value, result);
+        highest = std::max(highest, status);
+        line = result;
+        if (withStatus) {
+            line += '\t';
+            line += std::to_string(status);
+        }
+        line += '\n';
+        console.out.Write(line);
+    };
+    if (!values.empty()) {
+        for (const std::string& value : values) {
+            convert(value);
+        }
+        return highest;
+    }
+    LineReader lines(console.in);
+    std::string value;
+    while (lines.Next(value)) {
+        convert(value);
+        if (console.inIsTerminal) {
+            if (auto* buffered = dynamic_cast<BufferedSink*>(&console.out)) {
+                buffered->Flush();
+            }
+        }
+    }
+    return highest;
+}

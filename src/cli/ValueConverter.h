@@ -1,0 +1,21 @@
+#pragma once
+// What `convert` applies to a field: one value in, one value and its STATUS out. The conversion
+// codes provide the real one; a converter is shared by every worker, so Convert is const and
+// keeps no state.
+
+#include <string>
+#include <string_view>
+
+enum : int {
+    kConverted = 0,
+    kBadInput = 1,
+    kBadCode = 2,
+    kSuspect = 3,
+};
+
+class ValueConverter {
+  public:
+    virtual ~ValueConverter() = default;
+    // out receives the result (its capacity reused); the STATUS is returned.
+    virtual int Convert(std::string_view value, std::string& out) const = 0;
+};
