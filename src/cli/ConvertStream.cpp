@@ -277,6 +277,14 @@ void RunJobs(ChunkReader& reader, Slot& first, const ConvertPlan& plan,
             }
             inFlight = 0;
             input.exactCuts = true;
+            if (input.overlong) {
+                // A read behind these chunks met a record too long to hold. Its bytes come after
+                // them and are read again with them: cut from the right start, that record may
+                // not be one at all.
+                after.append(input.overlongStart.View());
+                input.overlong = false;
+                input.overlongStart.Truncate(0);
+            }
             // Whatever was read after these chunks is still in the reader, behind them.
             PutBackUnfinished(reader, slot.input.View().substr(*slot.result.unfinishedFrom), after,
                               settings.longestRecord, input);

@@ -183,4 +183,20 @@ TEST(ConvertStream, PassesARecordLongerThanTheLimitAndAllAfterItUnchanged) {
     EXPECT_EQ(report.overlongRecord, 2u);
 }
 
+// In parallel, a chunk cut inside a quote is read again with the chunks behind it; a record too
+// long to hold that was met behind them is read again in its place, not written at the end.
+TEST(ConvertStream, AnOverlongRecordBehindARecutChunkKeepsItsPlace) {
+    const std::string input = "x\n\"b\nc\"\n0123456789\nz\n";
+    StringSource source(input);
+    StringSink sink;
+    StreamSettings settings;
+    settings.format = kCsv;
+    settings.jobs = 2;
+    settings.chunkSize = 1;
+    settings.longestRecord = 8;
+    const PlanMaker plan = [](const std::vector<std::string>*) { return ConvertPlan{kCsv}; };
+    ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
+    EXPECT_EQ(sink.text, input);
+}
+
 }  // namespace
