@@ -4,16 +4,16 @@
 # of a ready Wine prefix, so no scenario sees what another left behind. Most scenarios run once,
 # at 120 dpi under the United States setting; suites named *At96Dpi and *At144Dpi run at those
 # densities, DayFirst* under the United Kingdom setting with a dd/MM/yyyy pattern, and
-# Everywhere* under each locale of the matrix below and at every density. Benchmark* suites are
-# measures, run only when the filter names them. Screenshots go to build/e2e-artifacts/, the
-# driver's output of each run beside them.
+# Everywhere* under each locale of the matrix below and at every density. Suites named
+# *Benchmark* are measures, run only when the filter names them. Screenshots go to
+# build/e2e-artifacts/, the driver's output of each run beside them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/display-lib.sh"
 
 exe=$(realpath "${1:?usage: e2e.sh PROGRAM.exe e2e_driver.exe [GTEST_FILTER]}")
 driver=$(realpath "${2:?usage: e2e.sh PROGRAM.exe e2e_driver.exe [GTEST_FILTER]}")
-filter=${3:-*-Benchmark*}
+filter=${3:-*-*Benchmark*}
 minimal=$(dirname "$exe")/bench/minimal_window.exe
 for f in "$exe" "$driver"; do
     if [ ! -f "$f" ]; then

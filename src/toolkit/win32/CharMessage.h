@@ -1,8 +1,8 @@
 #pragma once
 // The character of a WM_CHAR message as the program's texts hold it: bytes of the user's ANSI code
-// page. A window of a Unicode class (the common controls' edit is one, and so is every window a
-// common-controls subclass procedure sees) gets the character as a UTF-16 unit, an ANSI window
-// as its byte; the program's key rules always see the byte.
+// page. A window whose procedure is Unicode (a peek at the queue in its Unicode form too) gets the
+// character as a UTF-16 unit, an ANSI window as its byte; the program's key rules always see the
+// byte.
 
 #include <windows.h>
 

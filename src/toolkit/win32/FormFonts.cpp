@@ -78,6 +78,11 @@ HFONT TFormFonts::FontOf(const FontDesc& font, HFONT parentFont) {
 }
 
 HFONT TFormFonts::Make(int height, const FontDesc& font) {
-    fonts_.push_back(CreateFontOf(height, font.bold, font.ansiCharset));
-    return fonts_.back().Get();
+    for (const Made& made : fonts_) {
+        if (made.height == height && made.bold == font.bold && made.ansiCharset == font.ansiCharset)
+            return made.font.Get();
+    }
+    fonts_.push_back(
+        {height, font.bold, font.ansiCharset, CreateFontOf(height, font.bold, font.ansiCharset)});
+    return fonts_.back().font.Get();
 }

@@ -27,9 +27,6 @@ TCommonControls LoadCommonControls() {
     const HMODULE module = Library("comctl32.dll");
     TCommonControls functions{};
     Bind(module, "InitCommonControlsEx", functions.InitCommonControlsEx);
-    Bind(module, "SetWindowSubclass", functions.SetWindowSubclass);
-    Bind(module, "DefSubclassProc", functions.DefSubclassProc);
-    Bind(module, "RemoveWindowSubclass", functions.RemoveWindowSubclass);
     return functions;
 }
 

@@ -10,9 +10,6 @@
 
 struct TCommonControls {
     BOOL(WINAPI* InitCommonControlsEx)(const INITCOMMONCONTROLSEX*);
-    BOOL(WINAPI* SetWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
-    LRESULT(WINAPI* DefSubclassProc)(HWND, UINT, WPARAM, LPARAM);
-    BOOL(WINAPI* RemoveWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR);
 };
 
 // The common controls' functions; raises Exception when the desktop has no such library.

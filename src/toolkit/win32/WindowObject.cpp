@@ -1,30 +1,30 @@
 #include "toolkit/win32/WindowObject.h"
 
-#include "toolkit/win32/SystemLibraries.h"
-
-namespace {
-
-constexpr const char* kObjectProperty = "QuorlinObject";
-constexpr UINT_PTR kSubclassId = 1;
-
-}  // namespace
+// The object lives in the window's user data, which every class, the system's too, leaves to the
+// program; a system control's own procedure is kept and called for what the object leaves to it.
 
 TWindowObject::~TWindowObject() {
     // A window that outlives its object must not reach it any more.
-    if (handle_) {
-        RemovePropA(handle_, kObjectProperty);
-        if (subclassed_)
-            CommonControls().RemoveWindowSubclass(handle_, SubclassProc, kSubclassId);
-    }
+    if (handle_)
+        Detach(handle_);
 }
 
 TWindowObject* TWindowObject::FromHandle(HWND window) {
-    return window ? static_cast<TWindowObject*>(GetPropA(window, kObjectProperty)) : nullptr;
+    // Only a window whose procedure is the program's holds an object in its user data.
+    if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(ClassProc))
+        return nullptr;
+    return reinterpret_cast<TWindowObject*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 void TWindowObject::Attach(HWND window) {
     handle_ = window;
-    SetPropA(window, kObjectProperty, this);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void TWindowObject::Detach(HWND window) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (classProc_)
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
 }
 
 HWND TWindowObject::CreateObjectWindow(DWORD exStyle, const char* className, const char* text,
@@ -42,9 +42,8 @@ HWND TWindowObject::CreateSubclassedWindow(DWORD exStyle, const char* className,
                                   menu, GetModuleHandleA(nullptr), nullptr);
     if (window) {
         Attach(window);
-        CommonControls().SetWindowSubclass(window, SubclassProc, kSubclassId,
-                                           reinterpret_cast<DWORD_PTR>(this));
-        subclassed_ = true;
+        classProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClassProcedure())));
     }
     return window;
 }
@@ -61,21 +60,14 @@ LRESULT CALLBACK TWindowObject::ClassProc(HWND window, UINT msg, WPARAM wParam, 
     return object->Dispatch(window, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK TWindowObject::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR, DWORD_PTR refData) {
-    return reinterpret_cast<TWindowObject*>(refData)->Dispatch(window, msg, wParam, lParam);
-}
-
 LRESULT TWindowObject::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCDESTROY) {
-        RemovePropA(window, kObjectProperty);
-        const bool subclassed = subclassed_;
-        if (subclassed)
-            CommonControls().RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+        Detach(window);
+        const WNDPROC classProc = classProc_;
         handle_ = nullptr;
-        subclassed_ = false;
-        return subclassed ? CommonControls().DefSubclassProc(window, msg, wParam, lParam)
-                          : DefWindowProcA(window, msg, wParam, lParam);
+        classProc_ = nullptr;
+        return classProc ? CallWindowProcA(classProc, window, msg, wParam, lParam)
+                         : DefWindowProcA(window, msg, wParam, lParam);
     }
     try {
         return HandleMessage(msg, wParam, lParam);
@@ -86,6 +78,6 @@ LRESULT TWindowObject::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT TWindowObject::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return subclassed_ ? CommonControls().DefSubclassProc(handle_, msg, wParam, lParam)
-                       : DefWindowProcA(handle_, msg, wParam, lParam);
+    return classProc_ ? CallWindowProcA(classProc_, handle_, msg, wParam, lParam)
+                      : DefWindowProcA(handle_, msg, wParam, lParam);
 }

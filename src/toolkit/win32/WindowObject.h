@@ -1,8 +1,9 @@
 #pragma once
 // The one bridge from Windows to the objects behind the program's windows. An object is stored on
-// its window as the window is made (or as a system control is subclassed), every message of the
-// window goes to the object's HandleMessage, and an error escaping it never crosses back into
-// Windows: it goes to the application's error routine and the message ends with 0.
+// its window as the window is made (or as a system control is subclassed: its window procedure
+// replaced by the program's), every message of the window goes to the object's HandleMessage, and
+// an error escaping it never crosses back into Windows: it goes to the application's error routine
+// and the message ends with 0.
 
 #include <windows.h>
 
@@ -42,12 +43,13 @@ class TWindowObject {
 
   private:
     static LRESULT CALLBACK ClassProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     void Attach(HWND window);
+    void Detach(HWND window);
     LRESULT Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;
-    bool subclassed_ = false;
+    // A subclassed system control's own procedure; null for the program's own classes.
+    WNDPROC classProc_ = nullptr;
 };
 
 // Passes the exception being handled to the application's error routine (nothing when there is
