@@ -314,41 +314,34 @@ bool ParseUniverse(CodeReader& reader, const CodeOptions& options, DateCode& cod
     return true;
 }
 
+// A pick sub-code letter; M and W followed by A write names.
 bool TakeSubCode(CodeReader& reader, DateCode& code, CodeError& error) {
+    struct SubCodeLetter {
+        char letter;
+        PickSubCode plain;
+        PickSubCode named;
+    };
+    static constexpr SubCodeLetter kLetters[] = {
+        {'D', PickSubCode::Day, PickSubCode::Day},
+        {'M', PickSubCode::Month, PickSubCode::MonthName},
+        {'Y', PickSubCode::Year, PickSubCode::Year},
+        {'Q', PickSubCode::Quarter, PickSubCode::Quarter},
+        {'W', PickSubCode::Weekday, PickSubCode::WeekdayName},
+        {'J', PickSubCode::DayOfYear, PickSubCode::DayOfYear},
+        {'F', PickSubCode::Full, PickSubCode::Full},
+        {'I', PickSubCode::Internal, PickSubCode::Internal},
+    };
     const char letter = reader.Upper();
-    const bool named = reader.At('A', 1);
-    switch (letter) {
-        case 'D':
-            code.subCode = PickSubCode::Day;
-            break;
-        case 'M':
-            code.subCode = named ? PickSubCode::MonthName : PickSubCode::Month;
-            break;
-        case 'Y':
-            code.subCode = PickSubCode::Year;
-            break;
-        case 'Q':
-            code.subCode = PickSubCode::Quarter;
-            break;
-        case 'W':
-            code.subCode = named ? PickSubCode::WeekdayName : PickSubCode::Weekday;
-            break;
-        case 'J':
-            code.subCode = PickSubCode::DayOfYear;
-            break;
-        case 'F':
-            code.subCode = PickSubCode::Full;
-            break;
-        case 'I':
-            code.subCode = PickSubCode::Internal;
-            break;
-        default:
-            return Fail(error, reader.ErrorHere("not a date sub-code of the pick dialect"));
+    for (const SubCodeLetter& entry : kLetters) {
+        if (entry.letter == letter) {
+            const bool named = entry.named != entry.plain && reader.At('A', 1);
+            code.subCode = named ? entry.named : entry.plain;
+            reader.Advance(named ? 2 : 1);
+            code.form = DateForm::SubCode;
+            return true;
+        }
     }
-    const bool takesName = letter == 'M' || letter == 'W';
-    reader.Advance(takesName && named ? 2 : 1);
-    code.form = DateForm::SubCode;
-    return true;
+    return Fail(error, reader.ErrorHere("not a date sub-code of the pick dialect"));
 }
 
 bool ParsePick(CodeReader& reader, const CodeOptions& options, DateCode& code, CodeError& error) {
