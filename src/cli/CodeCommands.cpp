@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "cli/LineReader.h"
 #include "codes/ConversionCode.h"
 
 namespace {
@@ -77,21 +76,6 @@ int RunCodeCommand(Console& console, Direction direction, const std::string& cod
         line += '\n';
         console.out.Write(line);
     };
-    if (!values.empty()) {
-        for (const std::string& value : values) {
-            convert(value);
-        }
-        return highest;
-    }
-    LineReader lines(console.in);
-    std::string value;
-    while (lines.Next(value)) {
-        convert(value);
-        if (console.inIsTerminal) {
-            if (auto* buffered = dynamic_cast<BufferedSink*>(&console.out)) {
-                buffered->Flush();
-            }
-        }
-    }
+    EachValue(console, values, convert);
     return highest;
 }

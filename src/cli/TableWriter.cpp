@@ -18,36 +18,38 @@ std::size_t Width(const std::string& text, bool utf8) {
     return width;
 }
 
+// The escapes JSON and TSV share: tab, line feed, carriage return and the backslash itself.
+const char* ControlEscape(char c) {
+    switch (c) {
+        case '\t':
+            return "\\t";
+        case '\n':
+            return "\\n";
+        case '\r':
+            return "\\r";
+        case '\\':
+            return "\\\\";
+        default:
+            return nullptr;
+    }
+}
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text, bool utf8) {
     out += '"';
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (code < 0x20 || code == 0x7F || (code > 0x7F && !utf8)) {
-                    out += "\\u00";
-                    out += kHexDigits[code >> 4];
-                    out += kHexDigits[code & 0xF];
-                } else {
-                    out += c;
-                }
+        if (c == '"') {
+            out += "\\\"";
+        } else if (const char* escape = ControlEscape(c)) {
+            out += escape;
+        } else if (code < 0x20 || code == 0x7F || (code > 0x7F && !utf8)) {
+            out += "\\u00";
+            out += kHexDigits[code >> 4];
+            out += kHexDigits[code & 0xF];
+        } else {
+            out += c;
         }
     }
     out += '"';
@@ -55,21 +57,11 @@ void AppendJsonString(std::string& out, std::string_view text, bool utf8) {
 
 void AppendTsvCell(std::string& out, std::string_view text) {
     for (const char c : text) {
-        switch (c) {
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out += c;
+        const char* escape = ControlEscape(c);
+        if (escape) {
+            out += escape;
+        } else {
+            out += c;
         }
     }
 }

@@ -5,34 +5,12 @@
 
 #include "base/Exception.h"
 #include "cli/CharForms.h"
-#include "cli/LineReader.h"
 #include "cli/TimeForms.h"
 
 namespace {
 
 // Values typed at a terminal are answered one by one; other input is aligned in blocks.
 constexpr std::size_t kAlignedBlock = 1000;
-
-using ValueHandler = std::function<void(const std::string&)>;
-
-void EachValue(Console& console, const std::vector<std::string>& values, const ValueHandler& each) {
-    if (!values.empty()) {
-        for (const std::string& value : values) {
-            each(value);
-        }
-        return;
-    }
-    LineReader lines(console.in);
-    std::string line;
-    while (lines.Next(line)) {
-        each(line);
-        if (console.inIsTerminal) {
-            if (auto* buffered = dynamic_cast<BufferedSink*>(&console.out)) {
-                buffered->Flush();
-            }
-        }
-    }
-}
 
 std::size_t AlignRows(const Console& console, const std::vector<std::string>& values) {
     if (!values.empty()) {

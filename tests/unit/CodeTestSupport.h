@@ -91,3 +91,20 @@ inline void ExpectRows(const std::vector<CodeRow>& rows) {
         }
     }
 }
+
+// A code that must be refused, with the position and reason of its error.
+struct RefusedCode {
+    const char* code;
+    Dialect dialect;
+    std::size_t position;
+    const char* reason;
+};
+
+inline void ExpectInvalid(const std::vector<RefusedCode>& cases) {
+    for (const RefusedCode& c : cases) {
+        const ConversionCode code = ConversionCode::Parse(c.code, ExampleOptions(c.dialect));
+        EXPECT_FALSE(code.Valid()) << Printable(c.code);
+        EXPECT_EQ(code.ErrorPosition(), c.position) << Printable(c.code);
+        EXPECT_EQ(code.ErrorReason(), c.reason) << Printable(c.code);
+    }
+}

@@ -9,13 +9,7 @@
 namespace {
 
 TEST(ConversionCode, InvalidCodesNameThePositionAndReason) {
-    struct Case {
-        const char* code;
-        Dialect dialect;
-        std::size_t position;
-        const char* reason;
-    };
-    const Case cases[] = {
+    ExpectInvalid({
         {"", Dialect::Universe, 0, "empty code"},
         {"XYZ", Dialect::Universe, 0, "unknown code"},
         {"UNIX", Dialect::Universe, 4, "the code ends too early"},
@@ -29,13 +23,7 @@ TEST(ConversionCode, InvalidCodesNameThePositionAndReason) {
          "\xFD"
          "'",
          Dialect::Universe, 4, "a mark joins chained codes, which are not supported"},
-    };
-    for (const Case& c : cases) {
-        const ConversionCode code = ConversionCode::Parse(c.code, ExampleOptions(c.dialect));
-        EXPECT_FALSE(code.Valid()) << Printable(c.code);
-        EXPECT_EQ(code.ErrorPosition(), c.position) << Printable(c.code);
-        EXPECT_EQ(code.ErrorReason(), c.reason) << Printable(c.code);
-    }
+    });
 }
 
 TEST(ConversionCode, ValidCodeHasNoError) {

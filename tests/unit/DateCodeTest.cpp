@@ -137,25 +137,13 @@ TEST(DateCode, GrammarAndBounds) {
 }
 
 TEST(DateCode, ErrorPositionAndReason) {
-    struct Case {
-        const char* code;
-        Dialect dialect;
-        std::size_t position;
-        const char* reason;
-    };
-    const Case cases[] = {
+    ExpectInvalid({
         {"D5", Dialect::Universe, 1, "year digit must be 0 to 4"},
         {"D4/DMY[2,2", Dialect::Universe, 10, "modifier list is not closed"},
         {"D/DMY[Z,Z,2,2]", Dialect::Universe, 12, "more modifiers than components"},
         {"D/E", Dialect::Pick, 2, "nothing may follow the separator"},
         {"DMAMB", Dialect::Universe, 3, "one component of each kind"},
-    };
-    for (const Case& c : cases) {
-        const ConversionCode code = ConversionCode::Parse(c.code, ExampleOptions(c.dialect));
-        EXPECT_FALSE(code.Valid()) << c.code;
-        EXPECT_EQ(code.ErrorPosition(), c.position) << c.code;
-        EXPECT_EQ(code.ErrorReason(), c.reason) << c.code;
-    }
+    });
 }
 
 }  // namespace
