@@ -43,6 +43,8 @@ void TApplication::Initialize() {
     RegisterToolkitClasses(instance);
     liveHandlesMessage_ = RegisterWindowMessageA(kLiveHandlesMessage);
     keysTakenMessage_ = RegisterWindowMessageA(kKeysTakenMessage);
+    clicksTakenMessage_ = RegisterWindowMessageA(kClicksTakenMessage);
+    heapInUseMessage_ = RegisterWindowMessageA(kHeapInUseMessage);
 
     icon_ = LoadIconA(instance, "MAINICON");
     WNDCLASSEXA wc{};
@@ -151,6 +153,8 @@ bool TApplication::ProcessMessage() {
     if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_SYSKEYDOWN ||
         msg.message == WM_SYSKEYUP) {
         ++keysTaken_;
+    } else if (msg.message >= WM_LBUTTONDOWN && msg.message <= WM_MBUTTONDBLCLK) {
+        ++clicksTaken_;
     }
     if (SwallowReleaseOfModalKey(msg))
         return true;
@@ -211,6 +215,10 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefaultHandling(msg, wParam, lParam);
     if (msg == keysTakenMessage_ && keysTakenMessage_ != 0)
         return static_cast<LRESULT>(keysTaken_);
+    if (msg == clicksTakenMessage_ && clicksTakenMessage_ != 0)
+        return static_cast<LRESULT>(clicksTaken_);
+    if (msg == heapInUseMessage_ && heapInUseMessage_ != 0)
+        return static_cast<LRESULT>(HeapBytesInUse());
     if (msg == liveHandlesMessage_ && liveHandlesMessage_ != 0) {
         return wParam < static_cast<WPARAM>(HandleKind::Count)
                    ? LiveHandles(static_cast<HandleKind>(wParam))

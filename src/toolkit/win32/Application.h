@@ -108,7 +108,10 @@ class TApplication : private TWindowObject {
     std::vector<std::function<void()>> idleTasks_;
     UINT liveHandlesMessage_ = 0;
     UINT keysTakenMessage_ = 0;
+    UINT heapInUseMessage_ = 0;
     unsigned long keysTaken_ = 0;
+    UINT clicksTakenMessage_ = 0;
+    unsigned long clicksTaken_ = 0;
 };
 
 // The process's one application object.

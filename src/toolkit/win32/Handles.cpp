@@ -1,5 +1,7 @@
 #include "toolkit/win32/Handles.h"
 
+#include <malloc.h>
+
 namespace {
 
 // The program runs its windows on one thread; the counts are only ever changed there.
@@ -16,6 +18,16 @@ int LiveHandles(HandleKind kind) {
 
 void CountHandle(HandleKind kind, int change) {
     Counts()[static_cast<std::size_t>(kind)] += change;
+}
+
+std::size_t HeapBytesInUse() {
+    _HEAPINFO entry{};
+    std::size_t inUse = 0;
+    while (_heapwalk(&entry) == _HEAPOK) {
+        if (entry._useflag == _USEDENTRY)
+            inUse += entry._size;
+    }
+    return inUse;
 }
 
 UniqueTimer::UniqueTimer(HWND window, UINT_PTR id, UINT milliseconds) {

@@ -21,6 +21,13 @@ inline constexpr const char* kLiveHandlesMessage = "QuorlinConversion.LiveHandle
 // And this one with the number of key presses and releases its message loop has taken from the
 // queue, so such a tool knows when the program has taken the keys it sent.
 inline constexpr const char* kKeysTakenMessage = "QuorlinConversion.KeysTaken";
+// And this one with the number of mouse button presses and releases it has taken: the answer
+// comes once the last of them has been handled.
+inline constexpr const char* kClicksTakenMessage = "QuorlinConversion.ClicksTaken";
+// And this one with the bytes the program's C runtime heap holds in use: everything the program
+// allocates itself, apart from what the system's own controls keep in theirs.
+inline constexpr const char* kHeapInUseMessage = "QuorlinConversion.HeapInUse";
+std::size_t HeapBytesInUse();
 // The wrappers' bookkeeping; only they call it.
 void CountHandle(HandleKind kind, int change);
 

@@ -116,6 +116,21 @@ void ProgramTest::WaitUntilIdle() const {
     WaitForInputIdle(program_->Process(), 2000);
 }
 
+::testing::AssertionResult ProgramTest::ClickAndWait(std::string_view name) const {
+    static const UINT message = RegisterWindowMessageA(kClicksTakenMessage);
+    const auto clicksTaken = [&] {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(program_->Application(), message, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                            &result);
+        return static_cast<unsigned long>(result);
+    };
+    const unsigned long before = clicksTaken();
+    ClickCentre(Control(name));
+    if (WaitUntil([&] { return clicksTaken() >= before + 2; }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the program did not take the click on " << name;
+}
+
 unsigned long ProgramTest::KeysTaken() const {
     static const UINT message = RegisterWindowMessageA(kKeysTakenMessage);
     DWORD_PTR result = 0;

@@ -41,6 +41,10 @@ class ProgramTest : public ::testing::Test {
     // Waits until the program has taken every key and message sent to it so far and gone idle:
     // the keys reach it through the input queue in their own time.
     void WaitUntilIdle() const;
+    // Clicks the centre of control `name` and waits until the program has handled the press and
+    // the release: a control holds the mouse until then, and a click sent before would reach it
+    // again, wherever the pointer is.
+    ::testing::AssertionResult ClickAndWait(std::string_view name) const;
     // The key presses and releases the program's message loop has taken so far, as the program
     // reports them; keys sent reach it in their own time, after messages sent later.
     unsigned long KeysTaken() const;
