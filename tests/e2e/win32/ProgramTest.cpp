@@ -92,8 +92,15 @@ std::string ProgramTest::Text(std::string_view name) const {
 void ProgramTest::Replace(std::string_view name, const std::string& keys) {
     const HWND edit = Control(name);
     ASSERT_NE(edit, nullptr);
+    // What the last keys set off runs to its end first, so that none of it moves the caret once
+    // the whole text is selected.
+    WaitUntilIdle();
     ASSERT_TRUE(FocusControl(edit)) << name << " did not take the focus";
     SendMessageA(edit, EM_SETSEL, 0, -1);
+    const auto selection = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
+    const auto length = static_cast<DWORD>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0));
+    ASSERT_TRUE(LOWORD(selection) == 0 && HIWORD(selection) == length)
+        << name << " did not select its whole text";
     TypeText(keys);
 }
 
