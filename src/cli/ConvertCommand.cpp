@@ -16,12 +16,13 @@ constexpr int kFileError = 2;
 constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 // A column given as a 1-based number, or kNoColumn for a name.
-std::size_t ColumnNumber(const std::string& spec) {
-    if (spec.empty() || spec.size() > 9 ||
-        !std::all_of(spec.begin(), spec.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+std::size_t ColumnNumber(const std::string& columnText) {
+    if (columnText.empty() || columnText.size() > 9 ||
+        !std::all_of(columnText.begin(), columnText.end(),
+                     [](char c) { return c >= '0' && c <= '9'; })) {
         return kNoColumn;
     }
-    return static_cast<std::size_t>(std::stoul(spec));
+    return static_cast<std::size_t>(std::stoul(columnText));
 }
 
 bool IsStandardInput(const std::string& file) {
@@ -42,26 +43,26 @@ class FieldPlanner {
         plan.format = request_.format;
         plan.onError = request_.onError;
         for (std::size_t i = 0; i < request_.fields.size(); ++i) {
-            const std::string& spec = request_.fields[i].spec;
+            const std::string& columnText = request_.fields[i].columnText;
             FieldConversion field;
             field.converter = converters_[i].get();
-            const std::size_t number = ColumnNumber(spec);
+            const std::size_t number = ColumnNumber(columnText);
             if (number != kNoColumn) {
                 field.column = number - 1;
-                field.label = spec;
+                field.label = columnText;
                 if (header != nullptr && field.column < header->size()) {
-                    field.label = (*header)[field.column] + " (" + spec + ")";
+                    field.label = (*header)[field.column] + " (" + columnText + ")";
                 }
             } else {
                 const auto found = header == nullptr
                                        ? std::vector<std::string>::const_iterator{}
-                                       : std::find(header->begin(), header->end(), spec);
+                                       : std::find(header->begin(), header->end(), columnText);
                 if (header == nullptr || found == header->end()) {
-                    error = "no column named '" + spec + "' in the header";
+                    error = "no column named '" + columnText + "' in the header";
                     return std::nullopt;
                 }
                 field.column = static_cast<std::size_t>(found - header->begin());
-                field.label = spec + " (" + std::to_string(field.column + 1) + ")";
+                field.label = columnText + " (" + std::to_string(field.column + 1) + ")";
             }
             for (const FieldConversion& other : plan.fields) {
                 if (other.column == field.column) {
@@ -172,10 +173,10 @@ bool ReadFieldRequest(const std::string& text, FieldRequest& field, std::string&
         error = "--field '" + text + "': the direction is oconv or iconv, not '" + direction + "'";
         return false;
     }
-    field.spec = text.substr(0, equals);
+    field.columnText = text.substr(0, equals);
     field.direction = direction == "oconv" ? Direction::kOconv : Direction::kIconv;
     field.code = text.substr(colon + 1);
-    if (ColumnNumber(field.spec) == 0) {
+    if (ColumnNumber(field.columnText) == 0) {
         error = "--field '" + text + "': columns are numbered from 1";
         return false;
     }
@@ -186,15 +187,15 @@ int RunConvert(Console& console, const ConvertRequest& request,
                const ConverterMaker& makeConverter) {
     std::vector<std::unique_ptr<ValueConverter>> converters;
     for (const FieldRequest& field : request.fields) {
-        if (!request.header && ColumnNumber(field.spec) == kNoColumn) {
-            Diagnose(console, "convert: --field " + field.spec +
+        if (!request.header && ColumnNumber(field.columnText) == kNoColumn) {
+            Diagnose(console, "convert: --field " + field.columnText +
                                   ": a column name needs --header (or give its number)");
             return kUsageError;
         }
         std::string error;
         converters.push_back(makeConverter(field.direction, field.code, error));
         if (!converters.back()) {
-            Diagnose(console, "convert: --field " + field.spec + ": " + error);
+            Diagnose(console, "convert: --field " + field.columnText + ": " + error);
             return kUsageError;
         }
     }

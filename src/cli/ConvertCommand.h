@@ -13,7 +13,7 @@
 
 // One --field: SPEC=DIRECTION:CODE.
 struct FieldRequest {
-    std::string spec;  // a 1-based column number, or a column name with --header
+    std::string columnText;  // a 1-based column number, or a column name with --header
     Direction direction = Direction::kOconv;
     std::string code;
 };

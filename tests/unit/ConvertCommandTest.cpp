@@ -128,7 +128,7 @@ TEST(ReadFieldRequest, SplitsSpecDirectionAndCode) {
     FieldRequest field;
     std::string error;
     ASSERT_TRUE(ReadFieldRequest("date=oconv:MT'='", field, error));
-    EXPECT_EQ(field.spec, "date");
+    EXPECT_EQ(field.columnText, "date");
     EXPECT_EQ(field.direction, Direction::kOconv);
     EXPECT_EQ(field.code, "MT'='");
     for (const char* wrong : {"date", "=oconv:D", "1=convert:D", "0=oconv:D", "1=oconv"}) {

@@ -10,7 +10,7 @@
 #include "toolkit/win32/Controls.h"
 
 struct TControlSlot {
-    TSlotSpec spec;
+    TSlotSpec binding;
     // Makes the control of the row and stores it in the member; the form owns what it returns.
     std::function<std::unique_ptr<TControl>(TForm& form, const ControlDesc& row, Bounds bounds)>
         create;

@@ -44,11 +44,11 @@ void TForm::CreateWnd(HWND owner) {
 }
 
 void TForm::Load(std::span<const TControlSlot> slots, const THandlers& handlers) {
-    std::vector<TSlotSpec> specs;
-    specs.reserve(slots.size());
+    std::vector<TSlotSpec> bindings;
+    bindings.reserve(slots.size());
     for (const TControlSlot& slot : slots)
-        specs.push_back(slot.spec);
-    CheckControlSlots(formDesc_, specs);
+        bindings.push_back(slot.binding);
+    CheckControlSlots(formDesc_, bindings);
     if (!formDesc_.onCreate.empty())
         onCreate_ = handlers.Find<TNotifyHandler>(formDesc_.onCreate);
     slots_.assign(slots.begin(), slots.end());
@@ -117,8 +117,9 @@ void TForm::CreateControls(const std::vector<const ControlDesc*>& rows) {
 }
 
 void TForm::CreateControl(const ControlDesc& row, TTextMeasure& measure) {
-    const auto slot = std::find_if(slots_.begin(), slots_.end(),
-                                   [&](const TControlSlot& s) { return s.spec.name == row.name; });
+    const auto slot = std::find_if(slots_.begin(), slots_.end(), [&](const TControlSlot& s) {
+        return s.binding.name == row.name;
+    });
     ControlDesc desc = row;
     desc.id = ControlIdOf(formDesc_, row.name);
     std::unique_ptr<TControl> control = slot->create(*this, desc, fonts_.Scale(desc.bounds));
