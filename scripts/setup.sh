@@ -9,6 +9,9 @@ packages=(
   wine wine32:i386 fonts-wine
   xvfb xauth x11-apps xdotool imagemagick
   nsis zip unzip python3 locales
+  pkg-config pybind11-dev python3-dev python3-numpy python3-pandas python3-dask python3-distributed
+  python3-pytest python3-hypothesis python3-setuptools python3-wheel
+  dpkg-dev fakeroot lintian man-db bash-completion
 )
 
 # The C library's locales the end-to-end tests start Wine under (its regional settings, code
@@ -18,22 +21,8 @@ locales=(en_US en_GB de_DE fr_FR ja_JP th_TH he_IL ar_SA)
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo_cmd[@]}" dpkg --add-architecture i386
-  fi
-  "${sudo_cmd[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-else
-  echo "setup: all packages present"
+if ! bash "$(dirname "$0")/apt-install.sh" "${packages[@]}"; then
+  exit 1
 fi
 
 # Each locale generated once; `locale -a` lists them as en_US.utf8.

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Installs Debian packages, and copes with a package mirror caught in the middle of a sync.
+#
+#   bash scripts/apt-install.sh PACKAGE...
+#
+# Installs only what is missing (no apt at all when nothing is). `apt-get update` is tried a few
+# times; an index that still cannot be fetched is named on one line and the install goes on
+# without it. When the install cannot be resolved (a suite half-synced: amd64 libraries newer
+# than their i386 twins), it is tried once more with the suites whose index failed left out,
+# through a temporary sources folder and package lists given to those apt calls only; the
+# machine's own sources and lists are never edited. Whatever still fails ends with one line
+# saying what could not be had and what to do.
+set -uo pipefail
+
+update_tries=${QC_APT_UPDATE_TRIES:-3}
+update_pause=${QC_APT_UPDATE_PAUSE:-10}
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+apt_env=(env DEBIAN_FRONTEND=noninteractive)
+
+missing=()
+for p in "$@"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+echo "setup: installing ${missing[*]}"
+
+for p in "${missing[@]}"; do
+  if [[ $p == *:i386 ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    break
+  fi
+done
+
+log=$(mktemp)
+work=$(mktemp -d)
+trap 'rm -rf "$log" "$work"' EXIT
+
+# The failed indexes of an update's output, one "URI SUITE" a line: apt names each on an Err line
+# ("Err:5 http://deb.debian.org/debian-security bookworm-security/main i386 Packages").
+failed_suites() {
+  awk '/^Err:/ { suite = $3; sub(/\/.*/, "", suite); print $2, suite }' "$1" | sort -u
+}
+
+# apt-get update, tried again after a pause while some index fails. Returns the failed suites of
+# the last try on standard output.
+update_with_retries() {
+  local try
+  for ((try = 1; try <= update_tries; try++)); do
+    if "${sudo_cmd[@]}" apt-get "$@" update -q >"$log" 2>&1; then
+      cat "$log" >&2
+      return 0
+    fi
+    cat "$log" >&2
+    if ((try < update_tries)); then
+      echo "setup: apt-get update failed (try $try of $update_tries); trying again in ${update_pause} s" >&2
+      sleep "$update_pause"
+    fi
+  done
+  failed_suites "$log"
+  return 1
+}
+
+# A copy of the machine's sources without the given suites ("URI SUITE" lines on standard input),
+# written under $work/sources. Both source formats are copied: deb822 files (.sources) lose the
+# suite from their Suites field (a stanza left with none is dropped); one-line files (.list) lose
+# the lines of that URI and suite.
+sources_without() {
+  local skip=$work/skip
+  cat >"$skip"
+  mkdir -p "$work/sources" "$work/lists/partial"
+  local file name
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [ -f "$file" ] || continue
+    name=$(basename "$file")
+    [ "$file" = /etc/apt/sources.list ] && name=main.list
+    if [[ $file == *.sources ]]; then
+      awk -v skipfile="$skip" '
+        BEGIN { while ((getline line < skipfile) > 0) { split(line, f, " "); skip[f[1] " " f[2]] = 1 } }
+        function flush(   i, n, s, kept, out) {
+          if (stanza == "") return
+          n = split(suites, s, " "); kept = ""
+          for (i = 1; i <= n; i++) {
+            drop = 0
+            for (u in uris) if ((uris[u] " " s[i]) in skip) drop = 1
+            if (!drop) kept = kept " " s[i]
+          }
+          if (suites == "" || kept != "") {
+            out = stanza
+            if (suites != "") sub(/\nSuites:[^\n]*/, "\nSuites:" kept, out)
+            printf "%s\n", out
+          }
+          stanza = ""; suites = ""; delete uris
+        }
+        /^[ \t]*$/ { flush(); next }
+        {
+          stanza = stanza "\n" $0
+          if ($1 == "URIs:") for (i = 2; i <= NF; i++) { sub(/\/$/, "", $i); uris[i] = $i }
+          if ($1 == "Suites:") { suites = $0; sub(/^Suites:[ \t]*/, "", suites) }
+        }
+        END { flush() }' "$file" >"$work/sources/$name"
+    else
+      awk -v skipfile="$skip" '
+        BEGIN { while ((getline line < skipfile) > 0) { split(line, f, " "); skip[f[1] " " f[2]] = 1 } }
+        /^[ \t]*deb/ {
+          line = $0; sub(/\[[^]]*\]/, "", line); split(line, f, " ")
+          uri = f[2]; sub(/\/$/, "", uri)
+          if ((uri " " f[3]) in skip) next
+        }
+        { print }' "$file" >"$work/sources/$name"
+    fi
+  done
+}
+
+install_packages() {
+  "${apt_env[@]}" "${sudo_cmd[@]}" apt-get "$@" install -y -q --no-install-recommends "${missing[@]}"
+}
+
+failed=$(update_with_retries)
+if [ -n "$failed" ]; then
+  while read -r uri suite; do
+    echo "setup: could not fetch the package index of $uri $suite; going on without it"
+  done <<<"$failed"
+fi
+
+if install_packages; then
+  exit 0
+fi
+
+if [ -n "$failed" ]; then
+  echo "setup: the install could not be resolved; trying once more without $(awk '{print $2}' <<<"$failed" | sort -u | paste -sd, -)"
+  sources_without <<<"$failed"
+  options=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$work/sources"
+           -o "Dir::State::Lists=$work/lists")
+  update_with_retries "${options[@]}" >/dev/null
+  if install_packages "${options[@]}"; then
+    exit 0
+  fi
+fi
+
+echo "setup: could not install ${missing[*]}${failed:+ (index not fetched: $(paste -sd, - <<<"$failed"))};" \
+  "the package mirror may be in the middle of a sync: run make again in a few minutes," \
+  "or install these packages by hand with apt-get" >&2
+exit 1
