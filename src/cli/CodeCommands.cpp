@@ -33,6 +33,15 @@ class CodeConverter : public ValueConverter {
     int Convert(std::string_view value, std::string& out) const override {
         return direction_ == Direction::kOconv ? code_.Oconv(value, out) : code_.Iconv(value, out);
     }
+    int ConvertAppend(std::string_view value, std::string& out,
+                      std::string& scratch) const override {
+        if (direction_ == Direction::kOconv) {
+            return code_.AppendOconv(value, out, scratch);
+        }
+        const int status = code_.Iconv(value, scratch);
+        out.append(scratch);
+        return status;
+    }
 
   private:
     const ConversionCode code_;

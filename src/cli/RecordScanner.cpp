@@ -1,8 +1,8 @@
 #include "cli/RecordScanner.h"
 
-#include <bit>
-#include <cstdint>
 #include <cstring>
+
+#include "cli/ByteSearch.h"
 
 namespace {
 
@@ -10,45 +10,6 @@ constexpr char kQuote = '"';
 
 unsigned char Byte(char c) {
     return static_cast<unsigned char>(c);
-}
-
-std::size_t FindByte(std::string_view data, std::size_t pos, char c) {
-    const void* hit = std::memchr(data.data() + pos, c, data.size() - pos);
-    return hit == nullptr ? data.size()
-                          : static_cast<std::size_t>(static_cast<const char*>(hit) - data.data());
-}
-
-// The first offset from pos whose byte is a or b, or data.size(). Eight bytes are compared at a
-// time (a zero byte of x ^ a marks a), so that a short field costs one step and the step that
-// finds its end is well predicted.
-std::size_t FindEither(std::string_view data, std::size_t pos, char a, char b) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighs = 0x8080808080808080u;
-    const std::uint64_t repeatedA = kOnes * Byte(a);
-    const std::uint64_t repeatedB = kOnes * Byte(b);
-    const char* const bytes = data.data();
-    const std::size_t size = data.size();
-    for (; pos + 8 <= size; pos += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + pos, sizeof word);
-        const std::uint64_t xa = word ^ repeatedA;
-        const std::uint64_t xb = word ^ repeatedB;
-        // A borrow can only mark bytes after a true match, so the lowest mark is exact.
-        const std::uint64_t marks = (((xa - kOnes) & ~xa) | ((xb - kOnes) & ~xb)) & kHighs;
-        if (marks != 0) {
-            if constexpr (std::endian::native == std::endian::little) {
-                return pos + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
-            } else {
-                break;
-            }
-        }
-    }
-    for (; pos < size; ++pos) {
-        if (bytes[pos] == a || bytes[pos] == b) {
-            return pos;
-        }
-    }
-    return size;
 }
 
 // From just after an opening quote: the offset of the closing quote (data.size() if there is

@@ -168,7 +168,7 @@ TEST(ConvertStream, OutputDoesNotDependOnWhereChunksAreCut) {
     }
 }
 
-TEST(ConvertStream, PassesARecordLongerThanTheLimitAndAllAfterItUnchanged) {
+TEST(ConvertStream, ARecordLongerThanTheLimitThatNeverClosesItsQuoteIsNamed) {
     StringSource source("1\n\"" + std::string(5000, 'x') + "\n2\n");
     StringSink sink;
     StreamSettings settings;
@@ -180,7 +180,7 @@ TEST(ConvertStream, PassesARecordLongerThanTheLimitAndAllAfterItUnchanged) {
     };
     const StreamReport report = ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
     EXPECT_EQ(sink.text, "<1>\n\"" + std::string(5000, 'x') + "\n2\n");
-    EXPECT_EQ(report.overlongRecord, 2u);
+    EXPECT_EQ(report.unclosedQuoteRecord, 2u);
 }
 
 // In parallel, a chunk cut inside a quote is read again with the chunks behind it; a record too
