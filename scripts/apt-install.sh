@@ -38,8 +38,9 @@ for p in "${missing[@]}"; do
 done
 
 log=$(mktemp)
+install_log=$(mktemp)
 work=$(mktemp -d)
-trap 'rm -rf "$log" "$work"' EXIT
+trap 'rm -rf "$log" "$work" "$install_log"' EXIT
 
 # The failed indexes of an update's output, one "URI SUITE" a line: apt names each on an Err line
 # ("Err:5 http://deb.debian.org/debian-security bookworm-security/main i386 Packages").
@@ -118,7 +119,8 @@ sources_without() {
 }
 
 install_packages() {
-  "${apt_env[@]}" "${sudo_cmd[@]}" apt-get "$@" install -y -q --no-install-recommends "${missing[@]}"
+  "${apt_env[@]}" "${sudo_cmd[@]}" apt-get "$@" install -y -q --no-install-recommends "${missing[@]}" \
+    2>&1 | tee "$install_log"
 }
 
 failed=$(update_with_retries)
@@ -143,6 +145,11 @@ if [ -n "$failed" ]; then
   fi
 fi
 
+unknown=$(sed -n 's/^E: Unable to locate package //p' "$install_log" | sort -u | paste -sd' ' -)
+if [ -n "$unknown" ]; then
+  echo "setup: no package named $unknown in the machine's package sources; check the name, or the sources under /etc/apt" >&2
+  exit 1
+fi
 echo "setup: could not install ${missing[*]}${failed:+ (index not fetched: $(paste -sd, - <<<"$failed"))};" \
   "the package mirror may be in the middle of a sync: run make again in a few minutes," \
   "or install these packages by hand with apt-get" >&2
