@@ -105,6 +105,7 @@ void ChunkConverter::Convert(std::string_view chunk, std::size_t from, bool last
                              ChunkResult& result) {
     out.clear();
     result = ChunkResult{};
+    scanner_.DataChanged();
     const std::size_t wanted = FieldsWanted(plan_);
     // Bytes from `copied` on are not in out yet: unchanged bytes are copied in long runs.
     std::size_t copied = 0;

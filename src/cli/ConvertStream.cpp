@@ -341,14 +341,17 @@ StreamReport ConvertStream(ByteSource& source, ByteSink& sink, const StreamSetti
     const ChunkOutcome outcome = reader.Next(first->input, true);
     first->last = reader.Ended();
     std::vector<std::string> names;
-    if (outcome == ChunkOutcome::kOverlong && settings.header) {
+    if (outcome == ChunkOutcome::kChunk && settings.header) {
+        first->from = ReadHeader(first->input.View(), settings.format, names);
+    }
+    // A header too long to hold, however the first read was cut.
+    if (settings.header &&
+        (outcome == ChunkOutcome::kOverlong ||
+         (outcome == ChunkOutcome::kChunk && first->from > settings.longestRecord))) {
         report.overlongHeader = true;
         PassRest(reader, first->input, sink);
         progress(reader.BytesRead());
         return report;
-    }
-    if (outcome == ChunkOutcome::kChunk && settings.header) {
-        first->from = ReadHeader(first->input.View(), settings.format, names);
     }
     ResultJoiner joiner(sink, report, settings.header ? 1 : 0);
     InputState input;

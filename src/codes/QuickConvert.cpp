@@ -123,6 +123,18 @@ bool NumericDate(const DateCode& code, std::string_view value, std::string& out)
     }
     const QuickDate date = QuickDateOf(pickDay);
     ResultText text;
+    if (code.separator.length == 1 && code.yearDigits == 4 && code.order[2] == DatePart::Year) {
+        // The common shape, 12-08-2026 or 08-12-2026, in one go.
+        const char separator = code.separator.bytes[0];
+        const bool monthFirst = code.order[0] == DatePart::Month;
+        text.Pair(monthFirst ? date.month : date.day);
+        text.Put(separator);
+        text.Pair(monthFirst ? date.day : date.month);
+        text.Put(separator);
+        text.Four(date.year);
+        text.AppendTo(out);
+        return true;
+    }
     bool first = true;
     for (const DatePart part : code.order) {
         if (part == DatePart::Year && code.yearDigits == 0) {

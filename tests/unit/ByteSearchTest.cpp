@@ -6,8 +6,9 @@
 
 namespace {
 
-// The sixteen-byte search (where it is built) and the portable one find the same bytes, at every
-// start and alignment, near the ends of the data and with bytes that have the high bit set.
+// The sixteen-byte compare (where it is built) and the portable one mark the same bytes, and
+// walking the needles with either finds what a byte-by-byte search finds, at every start and
+// alignment, near the ends of the data and with bytes that have the high bit set.
 TEST(ByteSearch, TheWideAndThePortableSearchAgree) {
     std::uint32_t seed = 777;
     const auto next = [&seed] {
@@ -23,19 +24,36 @@ TEST(ByteSearch, TheWideAndThePortableSearchAgree) {
         for (std::uint32_t i = 0; i < length; ++i) {
             data += next() % 8 == 0 ? alphabet[next() % sizeof alphabet] : 'x';
         }
-        const char a = alphabet[next() % sizeof alphabet];
-        const char b = alphabet[next() % sizeof alphabet];
-        for (std::size_t pos = 0; pos <= data.size(); ++pos) {
-            const std::size_t expected = data.find_first_of(std::string{a, b}, pos);
-            const std::size_t want = expected == std::string::npos ? data.size() : expected;
-            ASSERT_EQ(FindEitherPortable(data, pos, a, b), want) << data << " from " << pos;
-            ASSERT_EQ(FindEither(data, pos, a, b), want) << data << " from " << pos;
-            found += want < data.size() ? 1 : 0;
+        const Needles needles{alphabet[next() % sizeof alphabet],
+                              alphabet[next() % sizeof alphabet],
+                              alphabet[next() % sizeof alphabet]};
+        const std::string any{needles.a, needles.b, needles.c};
+        for (std::size_t pos = 0; pos + 16 <= data.size(); ++pos) {
+            ASSERT_EQ(BlockMask(data.data() + pos, needles),
+                      BlockMaskPortable(data.data() + pos, needles))
+                << data << " at " << pos;
+        }
+        NeedleFinder<> wide(data, needles);
+        NeedleFinder<BlockMaskPortable> portable(data, needles);
+        // Walked forward from a few starts, as the record reader walks.
+        for (std::size_t start = 0; start <= data.size(); start += 1 + start % 5) {
+            std::size_t pos = start;
+            for (;;) {
+                const std::size_t expected = data.find_first_of(any, pos);
+                const std::size_t want = expected == std::string::npos ? data.size() : expected;
+                ASSERT_EQ(portable.Next(pos), want) << data << " from " << pos;
+                ASSERT_EQ(wide.Next(pos), want) << data << " from " << pos;
+                if (want == data.size()) {
+                    break;
+                }
+                ++found;
+                pos = want + 1 + next() % 3;
+            }
         }
     }
     EXPECT_GT(found, 1000);
 #if defined(__SSE2__)
-    EXPECT_TRUE(WideSearchBuilt());
+    EXPECT_TRUE(kWideSearchBuilt);
 #endif
 }
 
