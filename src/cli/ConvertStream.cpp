@@ -229,7 +229,7 @@ bool ReadChunk(ChunkReader& reader, Slot& slot, InputState& input) {
 // that stays unfinished past the longest held is streamed instead.
 void PutBackUnfinished(ChunkReader& reader, std::string_view unfinished, std::string_view after,
                        std::size_t longestRecord, InputState& input) {
-    if (unfinished.size() >= longestRecord) {
+    if (unfinished.size() > longestRecord) {
         input.ended = true;
         input.overlong = true;
         input.overlongStart.Assign(unfinished);

@@ -247,12 +247,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t columns = wanted == 0 ? 1 : wanted;
     const Converted one = ConvertFields(text, format, columns, onError, whole);
     const Converted two = ConvertFields(text, format, columns, onError, cut);
-    FuzzCheck(
-        one.output == two.output && one.report.counts.fieldsRead == two.report.counts.fieldsRead &&
-            one.report.counts.Failed() == two.report.counts.Failed() &&
-            one.report.unclosedQuoteRecord == two.report.unclosedQuoteRecord,
-        "converting fields writes the same bytes however the input is cut", [&] {
-            return Escaped(text) + ": " + Escaped(one.output) + " against " + Escaped(two.output);
-        });
+    FuzzCheck(one.output == two.output &&
+                  one.report.counts.fieldsRead == two.report.counts.fieldsRead &&
+                  one.report.counts.Failed() == two.report.counts.Failed() &&
+                  one.report.unclosedQuoteRecord == two.report.unclosedQuoteRecord,
+              "converting fields writes the same bytes however the input is cut", [&] {
+                  const auto counts = [](const Converted& run) {
+                      return " (" + std::to_string(run.report.counts.fieldsRead) + " read, " +
+                             std::to_string(run.report.counts.Failed()) + " failed, quote " +
+                             std::to_string(run.report.unclosedQuoteRecord.value_or(0)) + ")";
+                  };
+                  return Escaped(text) + ": " + Escaped(one.output) + counts(one) + " against " +
+                         Escaped(two.output) + counts(two);
+              });
     return 0;
 }

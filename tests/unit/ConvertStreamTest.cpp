@@ -292,3 +292,38 @@ TEST(ConvertStream, AValueLongerThanTheBoundFailsAndConversionGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A record of exactly the longest length held is held, whether a read saw its end or only its
+// first bytes, and one byte longer is streamed either way: one short record, its fields left
+// alone, or its first field read (and too long).
+TEST(ConvertStream, ARecordIsHeldUpToTheLongestLengthWhateverTheReads) {
+    // Eight bytes: a first read of eight cannot tell it from a longer one.
+    const std::string eight = "1\xfe" + std::string("2\xfd") + "34\xfe" + "5";
+    for (const std::string& input : {eight, eight + "6"})
+        for (const std::size_t chunk : {std::size_t{1} << 20, std::size_t{2}}) {
+            StringSource source(input);
+            StringSink sink;
+            StreamSettings settings;
+            settings.format = kLines;
+            settings.chunkSize = chunk;
+            settings.longestRecord = 8;
+            settings.longestValue = 6;
+            const PlanMaker plan = [](const std::vector<std::string>*) {
+                return ConvertPlan{
+                    kLines,
+                    {FieldConversion{0, &kFake, "1"}, FieldConversion{2, &kFake, "3"}},
+                    OnError::kKeep};
+            };
+            const StreamReport report =
+                ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
+            EXPECT_EQ(sink.text, input) << chunk;
+            const std::uint64_t streamed = input.size() > 8 ? 1 : 0;
+            EXPECT_EQ(report.counts.fieldsRead, streamed) << chunk;
+            EXPECT_EQ(report.counts.tooLong, streamed) << chunk;
+            EXPECT_EQ(report.counts.shortRecords, 1u) << chunk;
+        }
+}
+
+}  // namespace
