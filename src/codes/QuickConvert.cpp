@@ -45,12 +45,12 @@ class ResultText {
         char* start = digits + sizeof digits;
         while (value >= 100) {
             start -= 2;
-            std::memcpy(start, &kDigitPairs[2 * (value % 100)], 2);
+            std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
             value /= 100;
         }
         if (value >= 10) {
             start -= 2;
-            std::memcpy(start, &kDigitPairs[2 * value], 2);
+            std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * value)], 2);
         } else {
             *--start = static_cast<char>('0' + value);
         }
