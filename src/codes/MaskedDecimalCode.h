@@ -42,6 +42,11 @@ struct MaskedDecimalCode {
     // A piece without its spaces, never empty.
     int Oconv(std::string_view text, std::string& out) const;
     int Iconv(std::string_view text, std::string& out) const;
+
+  private:
+    std::size_t CharacterLengthAt(std::string_view text, std::size_t pos) const;
+    // How much of text spells start at its front, mask literals inside it skipped; 0 if none.
+    std::size_t MatchedLength(std::string_view text, std::string_view start) const;
 };
 
 // Parses a code that starts with MD, ML or MR (the cursor on its M).

@@ -22,11 +22,33 @@ bool EndsWithFolded(std::string_view text, std::string_view upper) {
                       [](char c, char u) { return AsciiUpper(c) == u; });
 }
 
-bool StartsWith(std::string_view text, std::string_view start) {
-    return !start.empty() && text.substr(0, start.size()) == start;
+}  // namespace
+
+std::size_t MaskedDecimalCode::CharacterLengthAt(std::string_view text, std::size_t pos) const {
+    return encoding == Encoding::Bytes ? 1 : std::max<std::size_t>(Utf8CharLength(text, pos), 1);
 }
 
-}  // namespace
+std::size_t MaskedDecimalCode::MatchedLength(std::string_view text, std::string_view start) const {
+    if (start.empty()) {
+        return 0;
+    }
+    // A mask literal may have landed inside the text sought: it is skipped like everywhere else.
+    std::size_t at = 0;
+    std::size_t matched = 0;
+    while (matched < start.size()) {
+        if (at < text.size() && text[at] == start[matched]) {
+            ++at;
+            ++matched;
+            continue;
+        }
+        const std::size_t length = CharacterLengthAt(text, at);
+        if (at == 0 || at >= text.size() || !mask.Drops(text.substr(at, length))) {
+            return 0;
+        }
+        at += length;
+    }
+    return at;
+}
 
 int MaskedDecimalCode::Iconv(std::string_view text, std::string& out) const {
     const std::string_view currencyText = international ? std::string_view(currency) : "$";
@@ -35,12 +57,13 @@ int MaskedDecimalCode::Iconv(std::string_view text, std::string& out) const {
     std::size_t size = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::string_view rest = text.substr(pos);
-        if (StartsWith(rest, currencyText) || StartsWith(rest, suffix)) {
-            pos += StartsWith(rest, currencyText) ? currencyText.size() : suffix.size();
+        const std::size_t affix =
+            std::max(MatchedLength(rest, currencyText), MatchedLength(rest, suffix));
+        if (affix > 0) {
+            pos += affix;
             continue;
         }
-        const std::size_t length =
-            encoding == Encoding::Bytes ? 1 : std::max<std::size_t>(Utf8CharLength(text, pos), 1);
+        const std::size_t length = CharacterLengthAt(text, pos);
         const std::string_view character = text.substr(pos, length);
         pos += length;
         if (character == " " || character == thousandsText || mask.Drops(character)) {

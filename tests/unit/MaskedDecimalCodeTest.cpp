@@ -209,6 +209,9 @@ TEST(MaskedDecimalCode, MasksAndLiteralText) {
         {1309, U, "MR#3x#2", 'I', "123x45", "12345", 0},
         {1310, U, "MR#3x#2", 'I', "123X45", "", 1},
         {1311, P, "MR&x#4", 'I', "xx42", "42", 0},
+        // A mask literal inside the prefix is dropped with it.
+        {1313, U, "ML2[\"EUR \",,,]#2/#10", 'O', "4250", "EU/R 42.50   ", 0},
+        {1314, U, "ML2[\"EUR \",,,]#2/#10", 'I', "EU/R 42.50   ", "4250", 0},
         // Inside a universe mask & and ( are literals.
         {1312, U, "ML#2&(#2", 'O', "1234", "12&(34", 0},
     });
