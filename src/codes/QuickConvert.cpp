@@ -20,9 +20,9 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// Room for the longest direct result: a date of five four-byte separators, or a sign and the
-// digits of a 64-bit serial.
-constexpr std::size_t kLongestResult = 48;
+// Room for the longest direct result: a decimal of 15 digits, 9 decimals, five four-byte
+// separators, a four-byte point and a currency and suffix of 8 bytes each.
+constexpr std::size_t kLongestResult = 80;
 
 class ResultText {
   public:
@@ -222,6 +222,52 @@ bool PcSerial(const MigrationCode& code, std::string_view value, std::string& ou
     return true;
 }
 
+// A stored integer written with as many decimals as it is scaled by (MD2 of 12345 is 123.45),
+// with its currency, thousands, point and suffix but no mask, no rounding and a leading minus.
+bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string& out) {
+    constexpr int kMostDecimals = 9;
+    constexpr std::size_t kMostDigits = 15;
+    std::int64_t number = 0;
+    if (!code.mask.Empty() || code.blankZero || code.keepPointed ||
+        code.sign != SignNotation::LeadingMinus || code.scale != code.decimals ||
+        code.decimals > kMostDecimals || code.currency.size() > 8 || code.suffix.size() > 8 ||
+        !ReadPlainInteger(value, kMostDigits, number)) {
+        return false;
+    }
+    char digits[kMostDigits + kMostDecimals + 1];
+    std::size_t count = 0;
+    auto magnitude = static_cast<std::uint64_t>(number < 0 ? -number : number);
+    // The digits from the last, at least one before the point.
+    const auto least = static_cast<std::size_t>(code.decimals) + 1;
+    while (magnitude != 0 || count < least) {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    ResultText text;
+    if (number < 0) {
+        text.Put('-');
+    }
+    text.Put(code.currency);
+    const std::string_view thousands = code.thousands.View();
+    const auto decimals = static_cast<std::size_t>(code.decimals);
+    for (std::size_t power = count; power-- > decimals;) {
+        text.Put(digits[power]);
+        const std::size_t integerPower = power - decimals;
+        if (integerPower > 0 && integerPower % 3 == 0) {
+            text.Put(thousands);
+        }
+    }
+    if (decimals > 0) {
+        text.Put(code.point.View());
+        for (std::size_t power = decimals; power-- > 0;) {
+            text.Put(digits[power]);
+        }
+    }
+    text.Put(code.suffix);
+    text.AppendTo(out);
+    return true;
+}
+
 }  // namespace
 
 QuickDate QuickDateOf(std::int32_t pickDay) {
@@ -261,6 +307,9 @@ bool QuickOconv(const ParsedCode& code, std::string_view value, std::string& out
     }
     if (const auto* migration = std::get_if<MigrationCode>(&code.rule)) {
         return PcSerial(*migration, value, out);
+    }
+    if (const auto* decimal = std::get_if<MaskedDecimalCode>(&code.rule)) {
+        return Decimal(*decimal, value, out);
     }
     return false;
 }

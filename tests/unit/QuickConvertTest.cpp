@@ -25,9 +25,12 @@ TEST(QuickConvert, CalendarAgreesWithTheGeneralOneOnEveryDay) {
 // Every value the direct path takes gives what the general path gives, STATUS included; the
 // integers of the common codes are taken, anything else is left alone.
 TEST(QuickConvert, WritesWhatTheGeneralPathWritesForEveryValueItTakes) {
-    const std::vector<std::string> codes = {"D4-",  "D2/", "D",  "D4",  "D0-", "D1.",  "D3-",
-                                            "D2",   "DE",  "D-", "MTS", "MT",  "MTS.", "MTHS",
-                                            "MTMS", "PC",  "XL", "ISO", "MX",  "MCU"};
+    const std::vector<std::string> codes = {
+        "D4-",  "D2/",    "D",     "D4",   "D0-",  "D1.",  "D3-",
+        "D2",   "DE",     "D-",    "MTS",  "MT",   "MTS.", "MTHS",
+        "MTMS", "PC",     "XL",    "ISO",  "MX",   "MCU",  "MD2",
+        "MD2,", "MD0,",   "MD3,$", "MD23", "MD2-", "MD2Z", "MD4,[$,.,,,EUR]",
+        "ML2",  "MR2#10", "MD2P"};
     const std::vector<std::string> edges = {"0",
                                             "1",
                                             "-1",
@@ -90,7 +93,8 @@ TEST(QuickConvert, WritesWhatTheGeneralPathWritesForEveryValueItTakes) {
              {"D4-", "21527", "12-08-2026"},
              {"D", "0", "31 DEC 1967"},
              {"MTS", "62864", "17:27:44"},
-             {"PC", "-24836", "1"}}) {
+             {"PC", "-24836", "1"},
+             {"MD2,", "-123456789", "-1,234,567.89"}}) {
         out.clear();
         EXPECT_TRUE(QuickOconv(ParseCodeText(text, CodeOptions{}), value, out, status)) << text;
         EXPECT_EQ(out, expected);
