@@ -83,8 +83,9 @@ await connection.run(`COPY (
 JS
 
 convert_args=(convert --csv --header --field day=oconv:D4- --field time=oconv:MTS --quiet)
-run_j1() { "$quorlin" "${convert_args[@]}" --jobs 1 "$1"; }
-run_j2() { "$quorlin" "${convert_args[@]}" --jobs 2 "$1"; }
+# Spelled out: the timed runs start each tool in a shell of its own, which sees no arrays.
+run_j1() { "$quorlin" convert --csv --header --field day=oconv:D4- --field time=oconv:MTS --quiet --jobs 1 "$1"; }
+run_j2() { "$quorlin" convert --csv --header --field day=oconv:D4- --field time=oconv:MTS --quiet --jobs 2 "$1"; }
 # One field, and a field no record has (finding records and writing them: the pass-through).
 run_d4() { "$quorlin" convert --csv --header --field day=oconv:D4- --quiet --jobs 1 "$1"; }
 run_pc() { "$quorlin" convert --csv --header --field day=oconv:PC --quiet --jobs 1 "$1"; }

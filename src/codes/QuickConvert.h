@@ -1,9 +1,10 @@
 #pragma once
 // The direct path of the most used codes for the value most data holds: an integer day written
 // as a numeric or default date (D4-, D2/, D), an integer time of day as a clock (MT, MTS), a
-// Pick day as a PC serial, and a stored integer as a decimal without a mask (MD2, MD2,$). Such a value is read and written in one pass, straight onto the end of
-// the output, with the calendar and two-digit fields taken from tables. Any other value, and
-// every other code, is left to the general path, which gives the same result more slowly.
+// Pick day as a PC serial, and a stored integer as a decimal without a mask (MD2, MD2,$). Such a
+// value is read and written in one pass, straight onto the end of the output, with the calendar and
+// two-digit fields taken from tables. Any other value, and every other code, is left to the general
+// path, which gives the same result more slowly.
 
 #include <cstdint>
 #include <string>
