@@ -95,9 +95,9 @@ void Code(benchmark::State& state, const char* code, std::size_t column) {
 
 BENCHMARK(ScanOnly);
 BENCHMARK(PassThroughValue);
-BENCHMARK_CAPTURE(Code, D4 -, "D4-", 1);
+BENCHMARK_CAPTURE(Code, D4dash, "D4-", 1);
 BENCHMARK_CAPTURE(Code, MTS, "MTS", 2);
-BENCHMARK_CAPTURE(Code, MD2 comma, "MD2,", 3);
+BENCHMARK_CAPTURE(Code, MD2comma, "MD2,", 3);
 BENCHMARK_CAPTURE(Code, PC, "PC", 1);
 
 BENCHMARK_MAIN();

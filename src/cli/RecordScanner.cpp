@@ -185,11 +185,15 @@ void AppendField(std::string& out, std::string_view value, FieldFit fit) {
         return;
     }
     out += kQuote;
-    for (const char c : value) {
-        out += c;
-        if (c == kQuote) {
-            out += kQuote;
+    // Runs between quotes go in whole; each quote goes in twice.
+    for (std::size_t pos = 0;;) {
+        const std::size_t quote = FindByte(value, pos, kQuote);
+        out.append(value.substr(pos, quote - pos));
+        if (quote == value.size()) {
+            break;
         }
+        out.append(2, kQuote);
+        pos = quote + 1;
     }
     out += kQuote;
 }
