@@ -71,13 +71,18 @@ int RunCodeCommand(Console& console, Direction direction, const std::string& cod
         Diagnose(console, command + InvalidCodeText(code, parsed));
     }
     int highest = 0;
-    std::string result;
+    std::string scratch;
     std::string line;
     const auto convert = [&](std::string_view value) {
-        const int status = direction == Direction::kOconv ? parsed.Oconv(value, result)
-                                                          : parsed.Iconv(value, result);
+        // The result goes straight into the line, by the same path as convert's fields.
+        line.clear();
+        int status = 0;
+        if (direction == Direction::kOconv) {
+            status = parsed.AppendOconv(value, line, scratch);
+        } else {
+            status = parsed.Iconv(value, line);
+        }
         highest = std::max(highest, status);
-        line = result;
         if (withStatus) {
             line += '\t';
             line += std::to_string(status);
