@@ -47,6 +47,10 @@ class ConversionCode {
     std::size_t ErrorPosition() const noexcept;
     const std::string& ErrorReason() const noexcept;
 
+    // Whether the code works on bytes and sees marks as data (the character codes, and chains
+    // holding one) rather than converting the pieces between marks on their own.
+    bool TreatsMarksAsData() const noexcept;
+
     // Convert one whole value (marks inside it are handled by the bulk rule): out receives the
     // result (its old content replaced, its capacity reused) and the STATUS is returned. An
     // invalid code gives STATUS 2 with the input unchanged (Oconv) or "" (Iconv).
