@@ -193,19 +193,22 @@ CodeRule ParseFamily(Parse parse) {
 // (but not PC). False, with rule untouched, for any other code.
 bool ParseTextRule(CodeReader& reader, const CodeOptions& options, CodeRule& rule) {
     const char first = reader.Upper();
-    if (first == 'M' && reader.At('C', 1) && (reader.At('P', 2) || reader.At('C', 2))) {
-        const bool printable = reader.At('P', 2);
-        if (!printable && options.dialect != Dialect::Pick) {
+    if (first == 'M' && reader.At('C', 1) && reader.At('P', 2)) {
+        reader.Advance(3);
+        rule = ParseFamily<TextFilterCode>([&](auto& code, CodeError& error) {
+            return ParsePrintableCode(reader, options.encoding, code, error);
+        });
+        return true;
+    }
+    if (first == 'M' && reader.At('C', 1) && reader.At('C', 2)) {
+        if (options.dialect != Dialect::Pick) {
             rule = Invalid(0, "not part of the universe dialect");
             return true;
         }
         reader.Advance(3);
-        rule = printable ? ParseFamily<TextFilterCode>([&](auto& code, CodeError& error) {
-            return ParsePrintableCode(reader, options.encoding, code, error);
-        })
-                         : ParseFamily<ReplaceTextCode>([&](auto& code, CodeError& error) {
-                               return ParseReplaceTextCode(reader, code, error);
-                           });
+        rule = ParseFamily<ReplaceTextCode>([&](auto& code, CodeError& error) {
+            return ParseReplaceTextCode(reader, code, error);
+        });
         return true;
     }
     if (first == 'P' && reader.At('C', 1)) {
