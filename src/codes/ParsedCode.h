@@ -12,6 +12,7 @@
 #include "codes/DateCode.h"
 #include "codes/GroupCode.h"
 #include "codes/LengthCode.h"
+#include "codes/MaskedDecimalCode.h"
 #include "codes/MigrationCode.h"
 #include "codes/PatternCode.h"
 #include "codes/RadixCode.h"
@@ -26,10 +27,10 @@ struct InvalidCode {
     CodeError error;
 };
 
-using CodeRule =
-    std::variant<InvalidCode, DateCode, TimeCode, RadixCode, HexNumberCode, MigrationCode,
-                 CharacterCode, CharSeqCode, TextFilterCode, ReplaceTextCode, RomanCode, GroupCode,
-                 TextExtractCode, LengthCode, RangeCode, PatternCode, ChainCode>;
+using CodeRule = std::variant<InvalidCode, DateCode, TimeCode, RadixCode, HexNumberCode,
+                              MigrationCode, CharacterCode, CharSeqCode, MaskedDecimalCode,
+                              TextFilterCode, ReplaceTextCode, RomanCode, GroupCode,
+                              TextExtractCode, LengthCode, RangeCode, PatternCode, ChainCode>;
 
 struct ParsedCode {
     CodeRule rule;

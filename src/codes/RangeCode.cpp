@@ -3,12 +3,10 @@
 #include <cstddef>
 #include <utility>
 
+#include "codes/ExactDecimal.h"
 #include "codes/ValueText.h"
 
 namespace {
-
-// The most digits a decimal number may have.
-constexpr std::size_t kMostDigits = 30;
 
 // A decimal number's sign and magnitude: its whole digits without leading zeros and its fraction
 // without trailing zeros (both empty for zero, whatever its sign).
@@ -38,31 +36,22 @@ std::string_view WithoutLeadingZeros(std::string_view digits) {
     return digits;
 }
 
-// An optional sign, then digits with an optional point and fraction, or a point and digits.
-bool ReadDecimal(std::string_view text, DecimalValue& number) {
-    std::size_t pos = 0;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+// The parts of a number already read as a decimal number.
+DecimalValue SplitDecimal(std::string_view text) {
+    DecimalValue number;
+    if (text[0] == '+' || text[0] == '-') {
         number.negative = text[0] == '-';
-        pos = 1;
+        text.remove_prefix(1);
     }
-    const std::size_t wholeLength = DigitRun(text, pos);
-    const std::string_view whole = text.substr(pos, wholeLength);
-    pos += wholeLength;
-    std::string_view fraction;
-    if (pos < text.size() && text[pos] == '.') {
-        fraction = text.substr(pos + 1, DigitRun(text, pos + 1));
-        pos += 1 + fraction.size();
-    }
-    if (pos != text.size() || whole.size() + fraction.size() == 0 ||
-        whole.size() + fraction.size() > kMostDigits) {
-        return false;
-    }
-    number.whole = WithoutLeadingZeros(whole);
+    const std::size_t point = text.find('.');
+    number.whole = WithoutLeadingZeros(text.substr(0, point));
+    std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     while (!fraction.empty() && fraction.back() == '0') {
         fraction.remove_suffix(1);
     }
     number.fraction = fraction;
-    return true;
+    return number;
 }
 
 int SignOf(bool negative, bool zero) {
@@ -107,10 +96,11 @@ bool TakeBound(CodeReader& reader, ExactInteger& bound, CodeError& error) {
 }  // namespace
 
 int RangeCode::Oconv(std::string_view text, std::string& out) const {
-    DecimalValue number;
-    if (!ReadDecimal(text, number)) {
+    // The masked decimal codes' rule: up to 30 digits, an optional sign and point.
+    if (!ExactDecimal::Read(text, ".", true)) {
         return kStatusBadInput;
     }
+    const DecimalValue number = SplitDecimal(text);
     for (const NumberRange& range : ranges) {
         if (Compare(number, range.lowest) >= 0 && Compare(number, range.highest) <= 0) {
             out.append(text);
