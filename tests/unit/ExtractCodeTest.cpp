@@ -114,6 +114,7 @@ TEST(ExtractCode, GrammarAndBounds) {
         {1024, P, "P(1N)/(1A)", 'O', "1", "1", 2},
         // Templates that would backtrack without end on a long value.
         {1025, B, "P(0X0X0X0X0X0X0X0X1N)", 'O', std::string(5000, 'a'), "", 0},
+        {1026, B, "P(99999999999999999999999N)", 'O', "12", "", 0},
     });
 }
 
