@@ -1,0 +1,22 @@
+#include "capi/ResultArena.h"
+
+void ResultArena::Clear() noexcept {
+    data_.clear();
+    offsets_.clear();
+    lengths_.clear();
+    statuses_.clear();
+}
+
+void ResultArena::Reserve(std::size_t count) {
+    offsets_.reserve(count);
+    lengths_.reserve(count);
+    statuses_.reserve(count);
+}
+
+void ResultArena::Append(std::string_view output, int status) {
+    offsets_.push_back(data_.size());
+    lengths_.push_back(output.size());
+    statuses_.push_back(static_cast<unsigned char>(status));
+    data_.append(output);
+    data_.push_back('\0');
+}
