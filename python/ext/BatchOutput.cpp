@@ -1,5 +1,7 @@
 #include "BatchOutput.h"
 
+#include <cstring>
+
 namespace {
 
 bool Failed(unsigned char status) {
@@ -11,18 +13,34 @@ PyObject* NewReference(PyObject* object) {
     return object;
 }
 
+bool IsAscii(const char* data, std::size_t size) {
+    unsigned char any = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        any |= static_cast<unsigned char>(data[i]);
+    }
+    return any < 0x80;
+}
+
 PyObject* Decode(ValueKind kind, const char* data, std::size_t size) {
     const auto length = static_cast<Py_ssize_t>(size);
     if (kind == ValueKind::kBytes) {
         return PyBytes_FromStringAndSize(data, length);
+    }
+    if (IsAscii(data, size)) {
+        // Most results (dates, times, numbers) are ASCII: copied straight into a new str.
+        PyObject* text = PyUnicode_New(length, 127);
+        if (text != nullptr && size > 0) {
+            std::memcpy(PyUnicode_1BYTE_DATA(text), data, size);
+        }
+        return text;
     }
     return PyUnicode_DecodeUTF8(data, length, "surrogateescape");
 }
 
 }  // namespace
 
-std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses, std::size_t from) {
-    for (std::size_t i = from; i < batch.Count(); ++i) {
+std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses) {
+    for (std::size_t i = 0; i < batch.Count(); ++i) {
         if (batch.Kind(i) != ValueKind::kMissing && Failed(statuses[i])) {
             return i;
         }
@@ -30,20 +48,17 @@ std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses,
     return batch.Count();
 }
 
-PyObject* BuildOutputs(PyObject* items, const ValueBatch& batch, const quorlin_results* results,
-                       OnFailure onFailure) {
+bool PutOutputs(PyObject* list, PyObject* items, std::size_t begin, const ValueBatch& batch,
+                const quorlin_results* results, OnFailure onFailure) {
     const char* data = nullptr;
     const std::size_t* offsets = nullptr;
     const std::size_t* lengths = nullptr;
     const unsigned char* statuses = nullptr;
     std::size_t count = 0;
     quorlin_results_view(results, &data, &offsets, &lengths, &statuses, &count);
-    PyObject* list = PyList_New(static_cast<Py_ssize_t>(count));
-    if (list == nullptr) {
-        return nullptr;
-    }
     for (std::size_t i = 0; i < count; ++i) {
-        PyObject* given = PyTuple_GET_ITEM(items, static_cast<Py_ssize_t>(i));
+        const auto position = static_cast<Py_ssize_t>(begin + i);
+        PyObject* given = PyTuple_GET_ITEM(items, position);
         const ValueKind kind = batch.Kind(i);
         PyObject* output = nullptr;
         if (kind == ValueKind::kMissing) {
@@ -56,10 +71,9 @@ PyObject* BuildOutputs(PyObject* items, const ValueBatch& batch, const quorlin_r
             output = Decode(kind, data + offsets[i], lengths[i]);
         }
         if (output == nullptr) {
-            Py_DECREF(list);
-            return nullptr;
+            return false;
         }
-        PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), output);
+        PyList_SET_ITEM(list, position, output);
     }
-    return list;
+    return true;
 }

@@ -14,10 +14,10 @@ enum class OnFailure : int {
     kEmpty = 1,  // what the code returns for a failure: OCONV the input, ICONV ""
 };
 
-// The first value, from `from`, whose STATUS is 1 or 2, or count when none fails.
-std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses, std::size_t from);
+// The first value of the batch whose STATUS is 1 or 2, or its count when none fails.
+std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses);
 
-// A new list of the results (items holds the values as given); nullptr with a Python error set
-// when memory runs out.
-PyObject* BuildOutputs(PyObject* items, const ValueBatch& batch, const quorlin_results* results,
-                       OnFailure onFailure);
+// Puts the results of a batch read from items [begin, ...) into list at the same positions;
+// false with a Python error set when memory runs out.
+bool PutOutputs(PyObject* list, PyObject* items, std::size_t begin, const ValueBatch& batch,
+                const quorlin_results* results, OnFailure onFailure);

@@ -4,7 +4,9 @@
 
 #include <pybind11/pybind11.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -17,6 +19,10 @@
 namespace py = pybind11;
 
 namespace {
+
+// Values converted per call into the engine: enough to make the call's cost vanish, few enough
+// that a chunk's buffers stay in the cache.
+constexpr std::size_t kChunk = 16384;
 
 struct CodeDeleter {
     void operator()(quorlin_code* code) const noexcept { quorlin_code_free(code); }
@@ -63,41 +69,58 @@ class ParsedCode {
     std::string ErrorReason() const { return Error().reason; }
 
     // Converts every item of values; returns (results or None, statuses as bytes, the first
-    // failing position or -1). With stopAtFailure the results are not built when a value fails.
+    // failing position or -1). With stopAtFailure it stops at the first value that fails and
+    // gives no results. Long sequences go through the engine in chunks, each converted with the
+    // interpreter's lock released, their buffers reused.
     py::tuple Convert(int direction, const py::object& values, int onFailure, bool stopAtFailure,
                       const py::tuple& missing) const {
         const auto items = py::reinterpret_steal<py::tuple>(PySequence_Tuple(values.ptr()));
         if (!items) {
             throw py::error_already_set();
         }
-        ValueBatch batch;
-        if (!batch.Read(items.ptr(), missing.ptr())) {
+        const std::size_t count = items.size();
+        auto outputs = py::reinterpret_steal<py::list>(PyList_New(static_cast<Py_ssize_t>(count)));
+        auto statuses = py::reinterpret_steal<py::bytes>(
+            PyBytes_FromStringAndSize(nullptr, static_cast<Py_ssize_t>(count)));
+        if (!outputs || !statuses) {
             throw py::error_already_set();
         }
+        char* statusBytes = PyBytes_AS_STRING(statuses.ptr());
+        std::memset(statusBytes, 0, count);
         quorlin_results* made = nullptr;
         Check(quorlin_results_new(&made));
         const std::unique_ptr<quorlin_results, ResultsDeleter> results(made);
-        int converted = QUORLIN_OK;
-        {
-            const py::gil_scoped_release unlocked;
-            converted = quorlin_convert_batch(code_.get(), direction, batch.Values(),
-                                              batch.Lengths(), batch.Count(), results.get());
+        ValueBatch batch;
+        std::size_t firstFailure = count;
+        for (std::size_t begin = 0; begin < count; begin += kChunk) {
+            const std::size_t end = std::min(count, begin + kChunk);
+            if (!batch.Read(items.ptr(), begin, end, missing.ptr())) {
+                throw py::error_already_set();
+            }
+            int converted = QUORLIN_OK;
+            {
+                const py::gil_scoped_release unlocked;
+                converted = quorlin_convert_batch(code_.get(), direction, batch.Values(),
+                                                  batch.Lengths(), batch.Count(), results.get());
+            }
+            Check(converted);
+            const unsigned char* chunkStatuses = nullptr;
+            quorlin_results_view(results.get(), nullptr, nullptr, nullptr, &chunkStatuses, nullptr);
+            std::memcpy(statusBytes + begin, chunkStatuses, batch.Count());
+            const std::size_t failure = FirstFailure(batch, chunkStatuses);
+            if (firstFailure == count && failure < batch.Count()) {
+                firstFailure = begin + failure;
+                if (stopAtFailure) {
+                    return py::make_tuple(py::none(), statuses, py::int_(firstFailure));
+                }
+            }
+            if (!PutOutputs(outputs.ptr(), items.ptr(), begin, batch, results.get(),
+                            static_cast<OnFailure>(onFailure))) {
+                throw py::error_already_set();
+            }
         }
-        Check(converted);
-        const unsigned char* statuses = nullptr;
-        quorlin_results_view(results.get(), nullptr, nullptr, nullptr, &statuses, nullptr);
-        const py::bytes statusBytes(reinterpret_cast<const char*>(statuses), batch.Count());
-        const std::size_t first = FirstFailure(batch, statuses, 0);
-        const py::int_ failure = first < batch.Count() ? py::int_(first) : py::int_(-1);
-        if (stopAtFailure && first < batch.Count()) {
-            return py::make_tuple(py::none(), statusBytes, failure);
-        }
-        PyObject* outputs =
-            BuildOutputs(items.ptr(), batch, results.get(), static_cast<OnFailure>(onFailure));
-        if (outputs == nullptr) {
-            throw py::error_already_set();
-        }
-        return py::make_tuple(py::reinterpret_steal<py::list>(outputs), statusBytes, failure);
+        const py::int_ failure = firstFailure < count ? py::int_(firstFailure) : py::int_(-1);
+        return py::make_tuple(outputs, statuses, failure);
     }
 
   private:

@@ -28,16 +28,17 @@ constexpr double kWholeLimit = 9007199254740992.0;  // 2^53
 
 }  // namespace
 
-bool ValueBatch::Read(PyObject* items, PyObject* missing) {
-    const std::size_t count = static_cast<std::size_t>(PyTuple_GET_SIZE(items));
-    offsets_.reserve(count);
-    lengths_.reserve(count);
-    kinds_.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
+bool ValueBatch::Read(PyObject* items, std::size_t begin, std::size_t end, PyObject* missing) {
+    arena_.clear();
+    offsets_.clear();
+    lengths_.clear();
+    kinds_.clear();
+    for (std::size_t i = begin; i < end; ++i) {
         if (!ReadItem(PyTuple_GET_ITEM(items, static_cast<Py_ssize_t>(i)), missing, i)) {
             return false;
         }
     }
+    const std::size_t count = kinds_.size();
     pointers_.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         pointers_[i] = arena_.data() + offsets_[i];

@@ -1,7 +1,8 @@
 #pragma once
-// Python values read into one buffer of byte strings, so a batch crosses into the engine once and
-// the engine runs without the interpreter's lock. Each value remembers what kind of object it
-// came from, for the kind of object its result becomes.
+// Python values read into one buffer of byte strings, so the engine converts them together
+// without the interpreter's lock. Each value remembers what kind of object it came from, for the
+// kind of object its result becomes. One batch is reused for every chunk of a long sequence, so
+// its memory stays small and warm.
 
 #include <Python.h>
 
@@ -18,11 +19,12 @@ enum class ValueKind : unsigned char {
 
 class ValueBatch {
   public:
-    // Reads every item of items (a tuple). missing is a tuple of extra objects that mean "no
-    // value" (pandas' NA and NaT). Sets a Python error and returns false for an item of
-    // another kind, naming its position and type.
-    bool Read(PyObject* items, PyObject* missing);
+    // Reads the items [begin, end) of items (a tuple), replacing what the batch held. missing is
+    // a tuple of extra objects that mean "no value" (pandas' NA and NaT). Sets a Python error
+    // and returns false for an item of another kind, naming its position and type.
+    bool Read(PyObject* items, std::size_t begin, std::size_t end, PyObject* missing);
 
+    // Values are numbered from 0 within the batch.
     std::size_t Count() const noexcept { return kinds_.size(); }
     ValueKind Kind(std::size_t i) const noexcept { return kinds_[i]; }
     const char* const* Values() const noexcept { return pointers_.data(); }

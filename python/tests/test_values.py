@@ -85,6 +85,12 @@ def test_errors_raise_names_the_first_failing_value():
     assert (error.position, error.label, error.value, error.status) == (2, "c", "soon", 1)
     assert "'soon'" in str(error) and "position 2" in str(error)
     assert D4.oconv([0, None], errors="raise") == ["12-31-1967", None]
+    # Long sequences go through the engine in parts; positions still count from the start.
+    with pytest.raises(quorlin.ConversionError) as raised:
+        D4.oconv([0] * 40000 + ["x"], errors="raise")
+    assert raised.value.position == 40000
+    days = list(range(-20000, 20000))
+    assert D4.iconv(D4.oconv(days)) == [str(day) for day in days]
 
 
 def test_status_comes_in_the_same_kind():
