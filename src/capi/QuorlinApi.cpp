@@ -170,9 +170,12 @@ int quorlin_convert_batch(const quorlin_code* code, int direction, const char* c
     const int result = Guarded([&] {
         results->arena.Reserve(count);
         for (size_t i = 0; i < count; ++i) {
-            const int status =
-                ConvertOne(code->code, direction, {values[i], lengths[i]}, results->scratch);
-            results->arena.Append(results->scratch, status);
+            results->arena.AppendWritten([&](std::string& out) {
+                const int status =
+                    ConvertOne(code->code, direction, {values[i], lengths[i]}, results->scratch);
+                out.append(results->scratch);
+                return status;
+            });
         }
         return QUORLIN_OK;
     });

@@ -13,10 +13,9 @@ void ResultArena::Reserve(std::size_t count) {
     statuses_.reserve(count);
 }
 
-void ResultArena::Append(std::string_view output, int status) {
-    offsets_.push_back(data_.size());
-    lengths_.push_back(output.size());
+void ResultArena::Record(std::size_t begin, int status) {
+    offsets_.push_back(begin);
+    lengths_.push_back(data_.size() - begin);
     statuses_.push_back(static_cast<unsigned char>(status));
-    data_.append(output);
     data_.push_back('\0');
 }

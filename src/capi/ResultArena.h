@@ -4,14 +4,19 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class ResultArena {
   public:
     void Clear() noexcept;
     void Reserve(std::size_t count);
-    void Append(std::string_view output, int status);
+    // Appends the output that write(buffer) appends to the buffer, and the STATUS it returns.
+    template <typename Write>
+    void AppendWritten(Write&& write) {
+        const std::size_t begin = data_.size();
+        const int status = write(data_);
+        Record(begin, status);
+    }
 
     std::size_t Count() const noexcept { return lengths_.size(); }
     const char* Data() const noexcept { return data_.data(); }
@@ -20,6 +25,9 @@ class ResultArena {
     const unsigned char* Statuses() const noexcept { return statuses_.data(); }
 
   private:
+    // Notes the output written since begin, and ends it with a NUL.
+    void Record(std::size_t begin, int status);
+
     std::string data_;
     std::vector<std::size_t> offsets_;
     std::vector<std::size_t> lengths_;
