@@ -48,8 +48,9 @@ std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses)
     return batch.Count();
 }
 
-bool PutOutputs(PyObject* list, PyObject* items, std::size_t begin, const ValueBatch& batch,
-                const quorlin_results* results, OnFailure onFailure) {
+bool PutOutputs(PyObject* list, std::size_t begin, const ValueBatch& batch,
+                const quorlin_results* results, OnFailure onFailure, PyObject* items,
+                PyObject* missing) {
     const char* data = nullptr;
     const std::size_t* offsets = nullptr;
     const std::size_t* lengths = nullptr;
@@ -58,7 +59,7 @@ bool PutOutputs(PyObject* list, PyObject* items, std::size_t begin, const ValueB
     quorlin_results_view(results, &data, &offsets, &lengths, &statuses, &count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto position = static_cast<Py_ssize_t>(begin + i);
-        PyObject* given = PyTuple_GET_ITEM(items, position);
+        PyObject* given = items != nullptr ? PyTuple_GET_ITEM(items, position) : missing;
         const ValueKind kind = batch.Kind(i);
         PyObject* output = nullptr;
         if (kind == ValueKind::kMissing) {

@@ -2,10 +2,13 @@
 // values in one call into the engine, through the library's C interface. The package quorlin
 // (quorlin/__init__.py) gives it its public form.
 
+#include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -70,15 +73,49 @@ class ParsedCode {
 
     // Converts every item of values; returns (results or None, statuses as bytes, the first
     // failing position or -1). With stopAtFailure it stops at the first value that fails and
-    // gives no results. Long sequences go through the engine in chunks, each converted with the
-    // interpreter's lock released, their buffers reused.
+    // gives no results.
     py::tuple Convert(int direction, const py::object& values, int onFailure, bool stopAtFailure,
                       const py::tuple& missing) const {
         const auto items = py::reinterpret_steal<py::tuple>(PySequence_Tuple(values.ptr()));
         if (!items) {
             throw py::error_already_set();
         }
-        const std::size_t count = items.size();
+        return ConvertChunks(direction, items.size(), onFailure, stopAtFailure, items.ptr(),
+                             nullptr, [&](ValueBatch& batch, std::size_t begin, std::size_t end) {
+                                 return batch.Read(items.ptr(), begin, end, missing.ptr());
+                             });
+    }
+
+    // The same for the numbers of a one-dimensional NumPy array of int64 or float64, read
+    // straight from its memory; a NaN stays NaN.
+    py::tuple ConvertArray(int direction, const py::array& numbers, int onFailure,
+                           bool stopAtFailure) const {
+        const bool integers = py::isinstance<py::array_t<std::int64_t>>(numbers);
+        if (numbers.ndim() != 1 || !(numbers.flags() & py::array::c_style) ||
+            !(integers || py::isinstance<py::array_t<double>>(numbers))) {
+            throw py::type_error("a contiguous one-dimensional int64 or float64 array");
+        }
+        const auto count = static_cast<std::size_t>(numbers.size());
+        const auto nan = py::reinterpret_steal<py::object>(PyFloat_FromDouble(std::nan("")));
+        return ConvertChunks(
+            direction, count, onFailure, stopAtFailure, nullptr, nan.ptr(),
+            [&](ValueBatch& batch, std::size_t begin, std::size_t end) {
+                if (integers) {
+                    batch.ReadIntegers(static_cast<const std::int64_t*>(numbers.data()), begin,
+                                       end);
+                } else {
+                    batch.ReadDoubles(static_cast<const double*>(numbers.data()), begin, end);
+                }
+                return true;
+            });
+    }
+
+  private:
+    // Values go through the engine a chunk at a time, each chunk converted with the
+    // interpreter's lock released, the buffers reused. read(batch, begin, end) reads a chunk.
+    template <typename ReadChunk>
+    py::tuple ConvertChunks(int direction, std::size_t count, int onFailure, bool stopAtFailure,
+                            PyObject* items, PyObject* missing, ReadChunk&& read) const {
         auto outputs = py::reinterpret_steal<py::list>(PyList_New(static_cast<Py_ssize_t>(count)));
         auto statuses = py::reinterpret_steal<py::bytes>(
             PyBytes_FromStringAndSize(nullptr, static_cast<Py_ssize_t>(count)));
@@ -94,7 +131,7 @@ class ParsedCode {
         std::size_t firstFailure = count;
         for (std::size_t begin = 0; begin < count; begin += kChunk) {
             const std::size_t end = std::min(count, begin + kChunk);
-            if (!batch.Read(items.ptr(), begin, end, missing.ptr())) {
+            if (!read(batch, begin, end)) {
                 throw py::error_already_set();
             }
             int converted = QUORLIN_OK;
@@ -114,8 +151,8 @@ class ParsedCode {
                     return py::make_tuple(py::none(), statuses, py::int_(firstFailure));
                 }
             }
-            if (!PutOutputs(outputs.ptr(), items.ptr(), begin, batch, results.get(),
-                            static_cast<OnFailure>(onFailure))) {
+            if (!PutOutputs(outputs.ptr(), begin, batch, results.get(),
+                            static_cast<OnFailure>(onFailure), items, missing)) {
                 throw py::error_already_set();
             }
         }
@@ -123,7 +160,6 @@ class ParsedCode {
         return py::make_tuple(outputs, statuses, failure);
     }
 
-  private:
     struct ErrorInfo {
         int valid = 0;
         std::size_t position = 0;
@@ -151,5 +187,7 @@ PYBIND11_MODULE(_quorlin, module) {
         .def_property_readonly("error_position", &ParsedCode::ErrorPosition)
         .def_property_readonly("error_reason", &ParsedCode::ErrorReason)
         .def("convert", &ParsedCode::Convert, py::arg("direction"), py::arg("values"),
-             py::arg("on_failure"), py::arg("stop_at_failure"), py::arg("missing"));
+             py::arg("on_failure"), py::arg("stop_at_failure"), py::arg("missing"))
+        .def("convert_array", &ParsedCode::ConvertArray, py::arg("direction"), py::arg("numbers"),
+             py::arg("on_failure"), py::arg("stop_at_failure"));
 }

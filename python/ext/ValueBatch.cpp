@@ -29,21 +29,55 @@ constexpr double kWholeLimit = 9007199254740992.0;  // 2^53
 }  // namespace
 
 bool ValueBatch::Read(PyObject* items, std::size_t begin, std::size_t end, PyObject* missing) {
-    arena_.clear();
-    offsets_.clear();
-    lengths_.clear();
-    kinds_.clear();
+    Clear();
     for (std::size_t i = begin; i < end; ++i) {
         if (!ReadItem(PyTuple_GET_ITEM(items, static_cast<Py_ssize_t>(i)), missing, i)) {
             return false;
         }
     }
+    Finish();
+    return true;
+}
+
+void ValueBatch::ReadIntegers(const std::int64_t* numbers, std::size_t begin, std::size_t end) {
+    Clear();
+    for (std::size_t i = begin; i < end; ++i) {
+        AddInteger(numbers[i]);
+    }
+    Finish();
+}
+
+void ValueBatch::ReadDoubles(const double* numbers, std::size_t begin, std::size_t end) {
+    Clear();
+    for (std::size_t i = begin; i < end; ++i) {
+        if (std::isnan(numbers[i])) {
+            Add("", 0, ValueKind::kMissing);
+        } else {
+            ReadFloat(numbers[i]);
+        }
+    }
+    Finish();
+}
+
+void ValueBatch::Clear() {
+    arena_.clear();
+    offsets_.clear();
+    lengths_.clear();
+    kinds_.clear();
+}
+
+void ValueBatch::Finish() {
     const std::size_t count = kinds_.size();
     pointers_.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         pointers_[i] = arena_.data() + offsets_[i];
     }
-    return true;
+}
+
+void ValueBatch::AddInteger(long long number) {
+    std::array<char, 24> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), number);
+    Add(text.data(), static_cast<std::size_t>(written.ptr - text.data()), ValueKind::kNumber);
 }
 
 bool ValueBatch::ReadItem(PyObject* item, PyObject* missing, std::size_t index) {
@@ -108,9 +142,7 @@ bool ValueBatch::ReadInteger(PyObject* item) {
     int overflow = 0;
     const long long number = PyLong_AsLongLongAndOverflow(item, &overflow);
     if (overflow == 0 && !(number == -1 && PyErr_Occurred())) {
-        std::array<char, 24> text{};
-        const auto written = std::to_chars(text.data(), text.data() + text.size(), number);
-        Add(text.data(), static_cast<std::size_t>(written.ptr - text.data()), ValueKind::kNumber);
+        AddInteger(number);
         return true;
     }
     // Beyond 64 bits: its decimal text, which every code refuses as out of range.

@@ -7,6 +7,7 @@
 #include <Python.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ class ValueBatch {
     // a tuple of extra objects that mean "no value" (pandas' NA and NaT). Sets a Python error
     // and returns false for an item of another kind, naming its position and type.
     bool Read(PyObject* items, std::size_t begin, std::size_t end, PyObject* missing);
+    // Reads the numbers [begin, end) of a NumPy array's data, without a Python object each; a
+    // NaN is a missing value.
+    void ReadIntegers(const std::int64_t* numbers, std::size_t begin, std::size_t end);
+    void ReadDoubles(const double* numbers, std::size_t begin, std::size_t end);
 
     // Values are numbered from 0 within the batch.
     std::size_t Count() const noexcept { return kinds_.size(); }
@@ -31,6 +36,9 @@ class ValueBatch {
     const std::size_t* Lengths() const noexcept { return lengths_.data(); }
 
   private:
+    void Clear();
+    void Finish();
+    void AddInteger(long long number);
     bool ReadItem(PyObject* item, PyObject* missing, std::size_t index);
     bool ReadText(PyObject* item);
     bool ReadInteger(PyObject* item);

@@ -173,12 +173,18 @@ class Code:
         if errors not in _ERRORS:
             raise ValueError(f"errors must be 'keep', 'empty' or 'raise', not {errors!r}")
         unpacked = Unpacked(values)
-        outputs, statuses, first = self._parsed.convert(
-            direction, unpacked.items, int(errors == "empty"), errors == "raise", MISSING
-        )
-        if errors == "raise" and first >= 0:
+        on_failure, stop = int(errors == "empty"), errors == "raise"
+        if unpacked.numbers is not None:
+            outputs, statuses, first = self._parsed.convert_array(
+                direction, unpacked.numbers, on_failure, stop
+            )
+        else:
+            outputs, statuses, first = self._parsed.convert(
+                direction, unpacked.items, on_failure, stop, MISSING
+            )
+        if stop and first >= 0:
             raise ConversionError(self._code, direction, first, unpacked.label(first),
-                                  unpacked.items[first], statuses[first])
+                                  unpacked.item(first), statuses[first])
         results = unpacked.results(outputs)
         return (results, unpacked.statuses(statuses)) if status else results
 

@@ -85,6 +85,10 @@ def test_errors_raise_names_the_first_failing_value():
     assert (error.position, error.label, error.value, error.status) == (2, "c", "soon", 1)
     assert "'soon'" in str(error) and "position 2" in str(error)
     assert D4.oconv([0, None], errors="raise") == ["12-31-1967", None]
+    # An integer Series is read from its array in place; the error still names value and label.
+    with pytest.raises(quorlin.ConversionError) as raised:
+        D4.oconv(pd.Series([0, 10**7], index=["a", "b"]), errors="raise")
+    assert (raised.value.position, raised.value.label, raised.value.value) == (1, "b", 10**7)
     # Long sequences go through the engine in parts; positions still count from the start.
     with pytest.raises(quorlin.ConversionError) as raised:
         D4.oconv([0] * 40000 + ["x"], errors="raise")
@@ -146,6 +150,9 @@ def test_bad_values_raise_clear_errors(values, error):
 
 def test_numbers_outside_a_code_report_status():
     assert D4.oconv([10**30, -(2**70), 1e300, float("inf"), 2.5], status=True)[1] == [1, 1, 1, 1, 3]
+    big = np.array([2**64 - 1, 7], dtype=np.uint64)
+    assert D4.oconv(big, status=True)[1].tolist() == [1, 0]
+    assert D4.oconv(np.array([1e300, 2.5, -0.0]), status=True)[1].tolist() == [1, 3, 0]
 
 
 @pytest.mark.parametrize(
