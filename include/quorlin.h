@@ -130,7 +130,8 @@ QUORLIN_API int quorlin_convert(const quorlin_code* code, int direction, const c
 /*
  * Converts count values, values[i] of lengths[i] bytes (values[i] must not be NULL; an empty
  * value is any pointer with length 0), into results, which then holds count outputs in order.
- * When the call fails the arena holds no outputs.
+ * The values may be the arena's own last outputs (a round trip). When the call fails the arena
+ * holds no outputs.
  */
 QUORLIN_API int quorlin_convert_batch(const quorlin_code* code, int direction,
                                       const char* const* values, const size_t* lengths,

@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "capi/ApiOptions.h"
 #include "capi/ResultArena.h"
@@ -157,15 +158,21 @@ int quorlin_convert_batch(const quorlin_code* code, int direction, const char* c
     if (results == nullptr) {
         return QUORLIN_BAD_ARGUMENT;
     }
-    results->arena.Clear();
-    if (code == nullptr || !KnownDirection(direction) ||
-        (count > 0 && (values == nullptr || lengths == nullptr))) {
-        return QUORLIN_BAD_ARGUMENT;
+    bool valid = code != nullptr && KnownDirection(direction) &&
+                 (count == 0 || (values != nullptr && lengths != nullptr));
+    bool readsOwnOutputs = false;
+    for (size_t i = 0; valid && i < count; ++i) {
+        valid = values[i] != nullptr;
+        readsOwnOutputs = readsOwnOutputs || (valid && results->arena.Holds(values[i]));
     }
-    for (size_t i = 0; i < count; ++i) {
-        if (values[i] == nullptr) {
-            return QUORLIN_BAD_ARGUMENT;
-        }
+    // Values read from this arena's last outputs stay where they are until the batch is done.
+    ResultArena previous;
+    if (readsOwnOutputs) {
+        std::swap(previous, results->arena);
+    }
+    results->arena.Clear();
+    if (!valid) {
+        return QUORLIN_BAD_ARGUMENT;
     }
     const int result = Guarded([&] {
         results->arena.Reserve(count);

@@ -1,5 +1,7 @@
 #include "capi/ResultArena.h"
 
+#include <functional>
+
 void ResultArena::Clear() noexcept {
     data_.clear();
     offsets_.clear();
@@ -18,4 +20,10 @@ void ResultArena::Record(std::size_t begin, int status) {
     lengths_.push_back(data_.size() - begin);
     statuses_.push_back(static_cast<unsigned char>(status));
     data_.push_back('\0');
+}
+
+bool ResultArena::Holds(const char* text) const noexcept {
+    const std::less<const char*> before;
+    const char* begin = data_.data();
+    return !before(text, begin) && before(text, begin + data_.capacity());
 }

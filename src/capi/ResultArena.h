@@ -18,6 +18,9 @@ class ResultArena {
         Record(begin, status);
     }
 
+    // Whether text lies in the arena's buffer, which the next conversion overwrites.
+    bool Holds(const char* text) const noexcept;
+
     std::size_t Count() const noexcept { return lengths_.size(); }
     const char* Data() const noexcept { return data_.data(); }
     const std::size_t* Offsets() const noexcept { return offsets_.data(); }

@@ -201,6 +201,27 @@ TEST(QuorlinApi, InvalidCodeTellsWhy) {
     quorlin_code_free(code);
 }
 
+// A batch may read the outputs of the arena it writes to: OCONV's results go back through ICONV.
+TEST(QuorlinApi, OutputsConvertAgainInTheirOwnArena) {
+    ApiFixture f;
+    const char* days[] = {"21527", "0", "x"};
+    const size_t sizes[] = {5, 1, 1};
+    ASSERT_EQ(quorlin_convert_batch(f.code, QUORLIN_OCONV, days, sizes, 3, f.results), QUORLIN_OK);
+    const char* data = nullptr;
+    const size_t* offsets = nullptr;
+    const size_t* lengths = nullptr;
+    quorlin_results_view(f.results, &data, &offsets, &lengths, nullptr, nullptr);
+    const char* shown[] = {data + offsets[0], data + offsets[1], data + offsets[2]};
+    ASSERT_EQ(quorlin_convert_batch(f.code, QUORLIN_ICONV, shown, lengths, 3, f.results),
+              QUORLIN_OK);
+    std::vector<std::string> stored;
+    for (size_t i = 0; i < 3; ++i) {
+        ASSERT_EQ(quorlin_results_get(f.results, i, &f.out, &f.length, nullptr), QUORLIN_OK);
+        stored.push_back(f.Out());
+    }
+    EXPECT_EQ(stored, (std::vector<std::string>{"21527", "0", ""}));
+}
+
 // Threads share one code, each with its own arena; every batch output is in order and whole.
 TEST(QuorlinApi, BatchesFromSeveralThreadsOnOneCode) {
     ApiFixture shared;
