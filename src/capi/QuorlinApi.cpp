@@ -39,11 +39,6 @@ bool KnownDirection(int direction) {
     return direction == QUORLIN_OCONV || direction == QUORLIN_ICONV;
 }
 
-int ConvertOne(const ConversionCode& code, int direction, std::string_view value,
-               std::string& out) {
-    return direction == QUORLIN_OCONV ? code.Oconv(value, out) : code.Iconv(value, out);
-}
-
 template <typename T>
 void SetIf(T* target, T value) {
     if (target != nullptr) {
@@ -177,9 +172,14 @@ int quorlin_convert_batch(const quorlin_code* code, int direction, const char* c
     const int result = Guarded([&] {
         results->arena.Reserve(count);
         for (size_t i = 0; i < count; ++i) {
+            const std::string_view value{values[i], lengths[i]};
             results->arena.AppendWritten([&](std::string& out) {
-                const int status =
-                    ConvertOne(code->code, direction, {values[i], lengths[i]}, results->scratch);
+                // The values never lie in this arena's buffer (its own last outputs were moved
+                // aside above), so OCONV appends there directly.
+                if (direction == QUORLIN_OCONV) {
+                    return code->code.AppendOconv(value, out, results->scratch);
+                }
+                const int status = code->code.Iconv(value, results->scratch);
                 out.append(results->scratch);
                 return status;
             });
