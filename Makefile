@@ -24,10 +24,11 @@ win32: setup
 	cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WIN32) -j $(JOBS)
 
-# The command line, optimised and without sanitizers: build/release/quorlin.
+# The command line, optimised and without sanitizers: build/release/quorlin, and its manual page
+# build/release/quorlin.1.
 cli: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build/release -j $(JOBS) --target quorlin
+	cmake --build build/release -j $(JOBS) --target quorlin manual
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure
