@@ -19,7 +19,7 @@ work=$(mktemp -d)
 installed=false
 cleanup() {
     if $installed; then
-        "${sudo_cmd[@]}" apt-get purge -y -qq "${packages[@]}" >/dev/null 2>&1 || true
+        "${sudo_cmd[@]}" apt-get purge -y -qq -o DPkg::Lock::Timeout=600 "${packages[@]}" >/dev/null 2>&1 || true
     fi
     rm -rf "$work"
 }
@@ -60,7 +60,7 @@ for package in "${packages[@]}"; do
     fi
 done
 python_deb=$dist/python3-quorlin_${version}_amd64.deb
-if [ -f "$python_deb" ] && ! dpkg-deb -c "$python_deb" | grep -q '/quorlin/_quorlin.*\.so$'; then
+if [ -f "$python_deb" ] && ! grep -q '/quorlin/_quorlin.*\.so$' <<<"$(dpkg-deb -c "$python_deb")"; then
     fail "python3-quorlin lacks its extension module"
 fi
 if [ "$failed" -ne 0 ]; then exit 1; fi
@@ -73,7 +73,7 @@ snapshot() {
 snapshot before
 
 installed=true
-"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 \
     "${debs[@]}" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "the install"; exit 1; }
 
 # --- What the install gives.
@@ -90,7 +90,9 @@ C
 # shellcheck disable=SC2046
 if cc -o "$work/version" "$work/version.c" $(pkg-config --cflags --libs quorlin); then
     [ "$("$work/version")" = "$version" ] || fail "the C program linked to libquorlin: $("$work/version")"
-    ldd "$work/version" | grep -q "libquorlin.so.1 => /usr/lib/$multiarch/" || fail "libquorlin.so.1 not found"
+    libraries=$(ldd "$work/version")
+    grep -Eq "libquorlin\.so\.1 => (/usr)?/lib/$multiarch/libquorlin\.so\.1 " <<<"$libraries" ||
+        fail "the C program does not load the installed libquorlin.so.1: $libraries"
 else
     fail "a C program built through pkg-config"
 fi
@@ -98,7 +100,7 @@ fi
     fail "import quorlin and convert in /usr/bin/python3"
 
 # --- The purge: the machine as it was.
-"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq "${packages[@]}" \
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=600 "${packages[@]}" \
     >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "the purge"; }
 installed=false
 snapshot after

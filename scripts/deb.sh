@@ -36,8 +36,9 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/
     -DCMAKE_MODULE_LINKER_FLAGS="$(flags LDFLAGS)" "${python_module[@]}" >/dev/null
 # Only what is installed; the tests are not built here.
 targets=(quorlin manual)
+known=$(cmake --build "$build" --target help)
 for target in quorlin_shared quorlin_static quorlin_python quorlin_python_files; do
-    if cmake --build "$build" --target help | grep -q "^\.\.\. $target\$"; then targets+=("$target"); fi
+    if grep -qx "\.\.\. $target" <<<"$known"; then targets+=("$target"); fi
 done
 cmake --build "$build" -j "${JOBS:-2}" --target "${targets[@]}"
 
@@ -82,7 +83,8 @@ for package in "${packages[@]}"; do
     # Binaries without debug information or notes, as Debian ships them.
     find "$pkg" -type f \( -name '*.so*' -o -path '*/bin/*' \) -exec \
         strip --strip-unneeded --remove-section=.comment --remove-section=.note {} +
-    find "$pkg" -type f -name '*.a' -exec strip --strip-debug --enable-deterministic-archives {} +
+    find "$pkg" -type f -name '*.a' -exec strip --strip-debug --remove-section=.comment \
+        --remove-section=.note --enable-deterministic-archives {} +
     find "$pkg" -type f -path '*/man/*' -exec gzip -9n {} +
     find "$pkg" -type d -name __pycache__ -prune -exec rm -rf {} +
     doc=$pkg/usr/share/doc/$package
@@ -97,10 +99,13 @@ for package in "${packages[@]}"; do
     done
 done
 
-# The shared library: its shlibs line for what links it, and ldconfig run when it comes or goes.
+# The shared library: its shlibs line and symbols for what links it, and ldconfig run when it
+# comes or goes.
 if compgen -G "$deb/quorlin/usr/lib/$multiarch/libquorlin.so.*" >/dev/null; then
     echo "libquorlin 1 quorlin (>= $version)" >"$deb/quorlin/DEBIAN/shlibs"
     echo "activate-noawait ldconfig" >"$deb/quorlin/DEBIAN/triggers"
+    (cd "$work" && dpkg-gensymbols -q -pquorlin -Pdebian/quorlin)
+    sed -i '1a\* Build-Depends-Package: libquorlin-dev' "$deb/quorlin/DEBIAN/symbols"
 fi
 
 mkdir -p "$out_dir"
