@@ -38,8 +38,9 @@ for p in "${missing[@]}"; do
 done
 
 log=$(mktemp)
+install_log=$(mktemp)
 work=$(mktemp -d)
-trap 'rm -rf "$log" "$work"' EXIT
+trap 'rm -rf "$log" "$work" "$install_log"' EXIT
 
 # The failed indexes of an update's output, one "URI SUITE" a line: apt names each on an Err line
 # ("Err:5 http://deb.debian.org/debian-security bookworm-security/main i386 Packages").
@@ -66,59 +67,9 @@ update_with_retries() {
   return 1
 }
 
-# A copy of the machine's sources without the given suites ("URI SUITE" lines on standard input),
-# written under $work/sources. Both source formats are copied: deb822 files (.sources) lose the
-# suite from their Suites field (a stanza left with none is dropped); one-line files (.list) lose
-# the lines of that URI and suite.
-sources_without() {
-  local skip=$work/skip
-  cat >"$skip"
-  mkdir -p "$work/sources" "$work/lists/partial"
-  local file name
-  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-    [ -f "$file" ] || continue
-    name=$(basename "$file")
-    [ "$file" = /etc/apt/sources.list ] && name=main.list
-    if [[ $file == *.sources ]]; then
-      awk -v skipfile="$skip" '
-        BEGIN { while ((getline line < skipfile) > 0) { split(line, f, " "); skip[f[1] " " f[2]] = 1 } }
-        function flush(   i, n, s, kept, out) {
-          if (stanza == "") return
-          n = split(suites, s, " "); kept = ""
-          for (i = 1; i <= n; i++) {
-            drop = 0
-            for (u in uris) if ((uris[u] " " s[i]) in skip) drop = 1
-            if (!drop) kept = kept " " s[i]
-          }
-          if (suites == "" || kept != "") {
-            out = stanza
-            if (suites != "") sub(/\nSuites:[^\n]*/, "\nSuites:" kept, out)
-            printf "%s\n", out
-          }
-          stanza = ""; suites = ""; delete uris
-        }
-        /^[ \t]*$/ { flush(); next }
-        {
-          stanza = stanza "\n" $0
-          if ($1 == "URIs:") for (i = 2; i <= NF; i++) { sub(/\/$/, "", $i); uris[i] = $i }
-          if ($1 == "Suites:") { suites = $0; sub(/^Suites:[ \t]*/, "", suites) }
-        }
-        END { flush() }' "$file" >"$work/sources/$name"
-    else
-      awk -v skipfile="$skip" '
-        BEGIN { while ((getline line < skipfile) > 0) { split(line, f, " "); skip[f[1] " " f[2]] = 1 } }
-        /^[ \t]*deb/ {
-          line = $0; sub(/\[[^]]*\]/, "", line); split(line, f, " ")
-          uri = f[2]; sub(/\/$/, "", uri)
-          if ((uri " " f[3]) in skip) next
-        }
-        { print }' "$file" >"$work/sources/$name"
-    fi
-  done
-}
-
 install_packages() {
-  "${apt_env[@]}" "${sudo_cmd[@]}" apt-get "$@" install -y -q --no-install-recommends "${missing[@]}"
+  "${apt_env[@]}" "${sudo_cmd[@]}" apt-get "$@" install -y -q --no-install-recommends "${missing[@]}" \
+    2>&1 | tee "$install_log"
 }
 
 failed=$(update_with_retries)
@@ -134,7 +85,8 @@ fi
 
 if [ -n "$failed" ]; then
   echo "setup: the install could not be resolved; trying once more without $(awk '{print $2}' <<<"$failed" | sort -u | paste -sd, -)"
-  sources_without <<<"$failed"
+  mkdir -p "$work/lists/partial"
+  bash "$(dirname "$0")/apt-sources-without.sh" /etc/apt "$work/sources" <<<"$failed"
   options=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$work/sources"
            -o "Dir::State::Lists=$work/lists")
   update_with_retries "${options[@]}" >/dev/null
@@ -143,6 +95,11 @@ if [ -n "$failed" ]; then
   fi
 fi
 
+unknown=$(sed -n 's/^E: Unable to locate package //p' "$install_log" | sort -u | paste -sd' ' -)
+if [ -n "$unknown" ]; then
+  echo "setup: no package named $unknown in the machine's package sources; check the name, or the sources under /etc/apt" >&2
+  exit 1
+fi
 echo "setup: could not install ${missing[*]}${failed:+ (index not fetched: $(paste -sd, - <<<"$failed"))};" \
   "the package mirror may be in the middle of a sync: run make again in a few minutes," \
   "or install these packages by hand with apt-get" >&2

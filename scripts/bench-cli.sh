@@ -9,14 +9,8 @@ rounds=${1:-3}
 bench=build/bench
 mkdir -p "$bench"
 
-# Miller and GNU time are the benchmark's own needs, not the build's.
-need=()
-command -v mlr >/dev/null || need+=(miller)
-[[ -x /usr/bin/time ]] || need+=(time)
-command -v bc >/dev/null || need+=(bc)
-if ((${#need[@]})); then
-  apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}"
-fi
+# Miller, GNU time and bc are the benchmark's own needs, not the build's.
+bash scripts/apt-install.sh miller time bc
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j 2 --target quorlin >/dev/null

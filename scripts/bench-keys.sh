@@ -7,11 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh >/dev/null
-if ! dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q 'install ok installed'; then
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q libbenchmark-dev >/dev/null
-fi
+bash scripts/apt-install.sh libbenchmark-dev
 
 echo "== panel operations, natively (optimised, no sanitizers)"
 cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release >/dev/null

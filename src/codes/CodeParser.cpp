@@ -172,6 +172,11 @@ CodeRule ParseRule(CodeReader& reader, const CodeOptions& options) {
             return ParseTimeCode(reader, options.dialect, code, error);
         });
     }
+    if (reader.At('M') && (reader.At('D', 1) || reader.At('L', 1) || reader.At('R', 1))) {
+        return ParseFamily<MaskedDecimalCode>([&](MaskedDecimalCode& code, CodeError& error) {
+            return ParseMaskedDecimalCode(reader, options.dialect, options.encoding, code, error);
+        });
+    }
     return ParseNamed(reader, options);
 }
 

@@ -9,6 +9,7 @@
 #include "codes/CodeReader.h"
 #include "codes/ConversionCode.h"
 #include "codes/DateCode.h"
+#include "codes/MaskedDecimalCode.h"
 #include "codes/MigrationCode.h"
 #include "codes/RadixCode.h"
 #include "codes/TimeCode.h"
@@ -18,7 +19,7 @@ struct InvalidCode {
 };
 
 using CodeRule = std::variant<InvalidCode, DateCode, TimeCode, RadixCode, HexNumberCode,
-                              MigrationCode, CharacterCode, CharSeqCode>;
+                              MigrationCode, CharacterCode, CharSeqCode, MaskedDecimalCode>;
 
 struct ParsedCode {
     CodeRule rule;
