@@ -22,7 +22,9 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
 # Debian's flags: hardening (stack protector, fortified sources, read-only relocations, bind
-# now), file paths relative to the tree, debug information stripped below.
+# now), file paths relative to the tree (the folder they are asked in), debug information
+# stripped below.
+cd "$root"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { dpkg-buildflags --get "$1"; }
 python_module=()
