@@ -23,11 +23,20 @@ enum class NamedCode : unsigned char {
     ExcelSerial,
     UnixDay,
     UnixSeconds,
+    Filter,
+    RomanOut,  // OCONV writes a numeral: pick MCDR
+    RomanIn,   // OCONV reads a numeral: pick MCRD
+    UniverseRoman,
 };
+
+// The one dialect that has a code, if only one has it.
+enum class OnlyIn : unsigned char { Either, Pick, Universe };
 
 struct CodeName {
     std::string_view name;
     NamedCode code;
+    OnlyIn onlyIn = OnlyIn::Either;
+    TextFilter filter = TextFilter::Upper;  // for NamedCode::Filter
 };
 
 constexpr CodeName kCodeNames[] = {
@@ -38,9 +47,9 @@ constexpr CodeName kCodeNames[] = {
     {"MCD", NamedCode::DecimalToHex},
     {"MCXD", NamedCode::HexToDecimal},
     {"MCX", NamedCode::HexToDecimal},
-    {"MCAX", NamedCode::CharactersToHex},
-    {"MCXA", NamedCode::HexToCharacters},
-    {"MY", NamedCode::HexToCharacters},
+    {"MCAX", NamedCode::CharactersToHex, OnlyIn::Pick},
+    {"MCXA", NamedCode::HexToCharacters, OnlyIn::Pick},
+    {"MY", NamedCode::HexToCharacters, OnlyIn::Pick},
     {"CHAR", NamedCode::Char},
     {"SEQ", NamedCode::Seq},
     {"ISO", NamedCode::IsoDate},
@@ -50,6 +59,21 @@ constexpr CodeName kCodeNames[] = {
     {"XL", NamedCode::ExcelSerial},
     {"UNIXD", NamedCode::UnixDay},
     {"UNIXS", NamedCode::UnixSeconds},
+    {"MCU", NamedCode::Filter, OnlyIn::Either, TextFilter::Upper},
+    {"MCL", NamedCode::Filter, OnlyIn::Either, TextFilter::Lower},
+    {"MCT", NamedCode::Filter, OnlyIn::Either, TextFilter::Title},
+    {"MCA", NamedCode::Filter, OnlyIn::Either, TextFilter::KeepLetters},
+    {"MC/A", NamedCode::Filter, OnlyIn::Either, TextFilter::DropLetters},
+    {"MCN", NamedCode::Filter, OnlyIn::Either, TextFilter::KeepDigits},
+    {"MC/N", NamedCode::Filter, OnlyIn::Either, TextFilter::DropDigits},
+    {"MCB", NamedCode::Filter, OnlyIn::Pick, TextFilter::KeepLettersDigits},
+    {"MC/B", NamedCode::Filter, OnlyIn::Pick, TextFilter::DropLettersDigits},
+    {"MCAN", NamedCode::Filter, OnlyIn::Universe, TextFilter::KeepLettersDigits},
+    {"MC/AN", NamedCode::Filter, OnlyIn::Universe, TextFilter::DropLettersDigits},
+    {"MCDR", NamedCode::RomanOut, OnlyIn::Pick},
+    {"MCRD", NamedCode::RomanIn, OnlyIn::Pick},
+    {"MCR", NamedCode::RomanIn, OnlyIn::Pick},
+    {"NR", NamedCode::UniverseRoman, OnlyIn::Universe},
 };
 
 // How many leading characters of the code, folded, spell the name (the name's length when all).
@@ -70,8 +94,13 @@ unsigned RadixOf(NamedCode code) {
     return code == NamedCode::Octal ? 8 : (code == NamedCode::Binary ? 2 : 16);
 }
 
-CodeRule NamedRule(NamedCode code, bool zeroC, const CodeOptions& options) {
+CodeRule NamedRule(const CodeName& name, bool zeroC, const CodeOptions& options) {
     const bool pick = options.dialect == Dialect::Pick;
+    if (name.onlyIn == (pick ? OnlyIn::Universe : OnlyIn::Pick)) {
+        return Invalid(0,
+                       pick ? "not part of the pick dialect" : "not part of the universe dialect");
+    }
+    const NamedCode code = name.code;
     switch (code) {
         case NamedCode::Hex:
         case NamedCode::Octal:
@@ -83,9 +112,6 @@ CodeRule NamedRule(NamedCode code, bool zeroC, const CodeOptions& options) {
             return RadixCode{RadixOf(code)};
         case NamedCode::CharactersToHex:
         case NamedCode::HexToCharacters:
-            if (!pick) {
-                return Invalid(0, "not part of the universe dialect");
-            }
             return CharacterCode{16, code == NamedCode::CharactersToHex, options.encoding};
         case NamedCode::DecimalToHex:
         case NamedCode::HexToDecimal:
@@ -103,6 +129,13 @@ CodeRule NamedRule(NamedCode code, bool zeroC, const CodeOptions& options) {
             return MigrationCode{MigrationKind::ExcelSerial};
         case NamedCode::UnixDay:
             return MigrationCode{MigrationKind::UnixDay};
+        case NamedCode::Filter:
+            return TextFilterCode{name.filter, options.dialect, {{'.'}, 1}, options.encoding};
+        case NamedCode::RomanOut:
+        case NamedCode::RomanIn:
+            return RomanCode{RomanLetters::Pick, code == NamedCode::RomanOut};
+        case NamedCode::UniverseRoman:
+            return RomanCode{RomanLetters::Universe, true};
         case NamedCode::UnixSeconds:
             break;
     }
@@ -143,7 +176,7 @@ CodeRule ParseNamed(CodeReader& reader, const CodeOptions& options) {
     if (!reader.AtEnd()) {
         return InvalidCode{reader.ErrorHere("unexpected character after the code")};
     }
-    return NamedRule(found->code, zeroC, options);
+    return NamedRule(*found, zeroC, options);
 }
 
 template <typename Code, typename Parse>
@@ -154,6 +187,66 @@ CodeRule ParseFamily(Parse parse) {
         return InvalidCode{std::move(error)};
     }
     return code;
+}
+
+// The text, range and pattern codes whose letters take arguments: MCP, MCC, G, T, L, R and P
+// (but not PC). False, with rule untouched, for any other code.
+bool ParseTextRule(CodeReader& reader, const CodeOptions& options, CodeRule& rule) {
+    const char first = reader.Upper();
+    if (first == 'M' && reader.At('C', 1) && reader.At('P', 2)) {
+        reader.Advance(3);
+        rule = ParseFamily<TextFilterCode>([&](auto& code, CodeError& error) {
+            return ParsePrintableCode(reader, options.encoding, code, error);
+        });
+        return true;
+    }
+    if (first == 'M' && reader.At('C', 1) && reader.At('C', 2)) {
+        if (options.dialect != Dialect::Pick) {
+            rule = Invalid(0, "not part of the universe dialect");
+            return true;
+        }
+        reader.Advance(3);
+        rule = ParseFamily<ReplaceTextCode>([&](auto& code, CodeError& error) {
+            return ParseReplaceTextCode(reader, code, error);
+        });
+        return true;
+    }
+    if (first == 'P' && reader.At('C', 1)) {
+        return false;  // the PC serial
+    }
+    switch (first) {
+        case 'G':
+            reader.Advance();
+            rule = ParseFamily<GroupCode>(
+                [&](auto& code, CodeError& error) { return ParseGroupCode(reader, code, error); });
+            return true;
+        case 'T':
+            reader.Advance();
+            rule = ParseFamily<TextExtractCode>([&](auto& code, CodeError& error) {
+                return ParseTextExtractCode(reader, options, code, error);
+            });
+            return true;
+        case 'L':
+            reader.Advance();
+            rule = ParseFamily<LengthCode>([&](auto& code, CodeError& error) {
+                return ParseLengthCode(reader, options.encoding, code, error);
+            });
+            return true;
+        case 'R':
+            reader.Advance();
+            rule = ParseFamily<RangeCode>([&](auto& code, CodeError& error) {
+                return ParseRangeCode(reader, options.dialect, code, error);
+            });
+            return true;
+        case 'P':
+            reader.Advance();
+            rule = ParseFamily<PatternCode>([&](auto& code, CodeError& error) {
+                return ParsePatternCode(reader, options, code, error);
+            });
+            return true;
+        default:
+            return false;
+    }
 }
 
 CodeRule ParseRule(CodeReader& reader, const CodeOptions& options) {
@@ -177,12 +270,21 @@ CodeRule ParseRule(CodeReader& reader, const CodeOptions& options) {
             return ParseMaskedDecimalCode(reader, options.dialect, options.encoding, code, error);
         });
     }
+    if (CodeRule rule; ParseTextRule(reader, options, rule)) {
+        return rule;
+    }
     return ParseNamed(reader, options);
 }
 
 }  // namespace
 
 ParsedCode ParseCodeText(std::string_view code, const CodeOptions& options) {
+    if (HoldsValueMark(code, options.encoding)) {
+        return {ParseFamily<ChainCode>([&](ChainCode& chain, CodeError& error) {
+                    return ParseChainCode(code, options, chain, error);
+                }),
+                options.encoding};
+    }
     CodeReader reader(code, options.encoding);
     ParsedCode parsed{ParseRule(reader, options), options.encoding};
     if (auto* invalid = std::get_if<InvalidCode>(&parsed.rule)) {

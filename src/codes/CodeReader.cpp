@@ -66,7 +66,7 @@ const char* CodeReader::UnfitReasonAt(std::size_t pos) const {
         return nullptr;
     }
     if (MarkLengthAt(code_, pos, encoding_) != 0) {
-        return "a mark joins chained codes, which are not supported";
+        return "a mark cannot be part of a code";
     }
     if (encoding_ == Encoding::Utf8 && Utf8CharLength(code_, pos) == 0) {
         return "not UTF-8 text";

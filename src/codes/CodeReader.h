@@ -46,8 +46,9 @@ class CodeReader {
     // brackets have a meaning, not '[' or ']'.
     bool AtSeparator(bool bracketsAllowed) const;
 
-    // Why no code may hold the character at pos (a mark, which would join chained codes, or
-    // bytes that are not UTF-8 in utf8 mode), or nullptr when it is fit.
+    // Why no code may hold the character at pos (a mark, since value marks join the codes of a
+    // chain before they are parsed and other marks have no place in one, or bytes that are not
+    // UTF-8 in utf8 mode), or nullptr when it is fit.
     const char* UnfitReasonAt(std::size_t pos) const;
     // The first unfit character in [from, to), or npos.
     std::size_t FirstUnfitCharacter(std::size_t from, std::size_t to) const;

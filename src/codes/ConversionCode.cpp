@@ -15,6 +15,13 @@ template <typename Rule>
 constexpr bool kTreatsMarksAsData =
     std::is_same_v<Rule, CharacterCode> || std::is_same_v<Rule, CharSeqCode>;
 
+// The text codes see every byte of a piece: its spaces are data.
+template <typename Rule>
+constexpr bool kKeepsSpaces =
+    std::is_same_v<Rule, TextFilterCode> || std::is_same_v<Rule, ReplaceTextCode> ||
+    std::is_same_v<Rule, GroupCode> || std::is_same_v<Rule, TextExtractCode> ||
+    std::is_same_v<Rule, LengthCode> || std::is_same_v<Rule, PatternCode>;
+
 int Failed(std::string_view value, std::string& out, bool outward, int status) {
     if (outward) {
         out.assign(value.data(), value.size());
@@ -37,6 +44,13 @@ int ConvertValue(const ParsedCode* parsed, std::string_view value, std::string& 
                 out.clear();
                 const int status = outward ? rule.Oconv(value, out) : rule.Iconv(value, out);
                 return status == kStatusBadInput ? Failed(value, out, outward, status) : status;
+            } else if constexpr (std::is_same_v<Rule, ChainCode>) {
+                return rule.Convert(value, out, outward);
+            } else if constexpr (kKeepsSpaces<Rule>) {
+                return ConvertEachPiece(
+                    value, parsed->encoding, out, [&](std::string_view piece, std::string& o) {
+                        return outward ? rule.Oconv(piece, o) : rule.Iconv(piece, o);
+                    });
             } else {
                 return ConvertEachPiece(
                     value, parsed->encoding, out, [&](std::string_view piece, std::string& o) {
@@ -107,6 +121,22 @@ const std::string& ConversionCode::ErrorReason() const noexcept {
     }
     const CodeError* error = ErrorOf(parsed_.get());
     return error == nullptr ? kNone : error->reason;
+}
+
+bool ConversionCode::TreatsMarksAsData() const noexcept {
+    if (parsed_ == nullptr) {
+        return false;
+    }
+    return std::visit(
+        [](const auto& rule) {
+            using Rule = std::decay_t<decltype(rule)>;
+            if constexpr (std::is_same_v<Rule, ChainCode>) {
+                return rule.wholeValue;
+            } else {
+                return kTreatsMarksAsData<Rule>;
+            }
+        },
+        parsed_->rule);
 }
 
 int ConversionCode::Oconv(std::string_view value, std::string& out) const {

@@ -1,7 +1,9 @@
 #pragma once
-// A MultiValue conversion code (D, MT, the radix and character codes, CHAR/SEQ and the migration
-// codes) parsed once into a value that converts many values, in the dialect the data came from.
-// Const use is safe from several threads at once: a parsed code holds no mutable state.
+// A MultiValue conversion code (D, MT, the radix and character codes, CHAR/SEQ, the migration
+// codes, the MC text codes, G, T, L, R, P, Roman numerals, or a chain of codes joined by value
+// marks) parsed once into a value that converts many values, in the dialect the data came from.
+// Const use is safe from several threads at once: a parsed code holds no mutable state (a chain's
+// working buffers belong to the calling thread).
 
 #include <cstddef>
 #include <memory>
@@ -46,6 +48,10 @@ class ConversionCode {
     // "year digit must be 0 to 4", ...).
     std::size_t ErrorPosition() const noexcept;
     const std::string& ErrorReason() const noexcept;
+
+    // Whether the code works on bytes and sees marks as data (the character codes, and chains
+    // holding one) rather than converting the pieces between marks on their own.
+    bool TreatsMarksAsData() const noexcept;
 
     // Convert one whole value (marks inside it are handled by the bulk rule): out receives the
     // result (its old content replaced, its capacity reused) and the STATUS is returned. An

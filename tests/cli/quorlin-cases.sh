@@ -141,6 +141,9 @@ check "iconv" 0 "21527
 IN='17:27:44\r\n-01:06:40\n' check "iconv, lines of standard input" 0 "62864
 -4000" iconv MT
 check "iconv, empty on failure" 1 "" iconv D 'De 8 2026' "$T"
+# Text codes keep a value's spaces; numeric ones trim them.
+check "oconv, text code" 0 " O'Brien-Smith Jr ${tab}0" oconv --dialect pick MCT " o'brien-smith jr " --status
+check "oconv, numeric code" 0 "MMXXIV" oconv --dialect=pick MCDR " 2024 "
 # After "--" everything is a value, wherever it stands.
 check "values after --" 1 "00:00
 -x" oconv MT 5 -- -x

@@ -3,11 +3,15 @@
 // says where and why and converts nothing (STATUS 2, OCONV keeps the input, ICONV gives "");
 // a valid code gives STATUS 0, 1 or 3, and on STATUS 1 OCONV keeps the input and ICONV gives "";
 // codes read the same in either case; a value with marks converts piece by piece with its marks
-// kept; the output's old content never shows. Days, times, ISO dates and PC serials written by
-// OCONV read back by ICONV as the same number.
+// kept; the output's old content never shows. Days, times, ISO dates, PC serials and Roman
+// numerals written by OCONV read back by ICONV as the same number. A chain (codes joined by value
+// marks) is valid exactly when every member is, and converts as its members applied in turn.
+// Codes and values are given in buffers of exactly their size, so a read past either shows.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,12 +51,21 @@ std::string MakeCode(FuzzInput& input) {
         "MT",   "H",   "S",   "'h'",   "\"\"",  ":",    "MX",   "MO",  "0C",  "MCDX",
         "MCXD", "MCD", "MCX", "MCAX",  "MCXA",  "MY",   "CHAR", "SEQ", "ISO", "ISOD",
         "ISOT", "PC",  "XL",  "UNIXD", "UNIXS", "\xfd", "d",    "mt",  "x"};
+    // The text, Roman, range and pattern codes, the masked decimals and chains of them.
+    static constexpr const char* kTextPieces[] = {
+        "MCU",  "MCL",  "MCT",   "MCA",  "MC/A",     "MCN",        "MC/N",        "MCB",
+        "MC/B", "MCAN", "MC/AN", "MCP",  "MCP~",     "MCC;",       ";",           "MCDR",
+        "MCRD", "MCR",  "NR",    "G",    "T",        "1,",         "L",           "R",
+        "-",    "P(",   "P#(",   ")",    "N",        "A",          "X",           "C",
+        "P",    "0",    "/",     "\"",   "'",        " ",          "x",           "MD2",
+        "MR2,", "ML#4", "\xfd",  "\xfe", "\xc3\xa9", "9999999999", "\xef\xa3\xbd"};
     if (input.Bool()) {
-        return input.Text(12);
+        return input.Text(24);
     }
+    const bool text = input.Bool();
     std::string code;
-    for (int n = input.Range(1, 5); n > 0; --n) {
-        code += input.Pick(kPieces);
+    for (int n = input.Range(1, 6); n > 0; --n) {
+        code += text ? input.Pick(kTextPieces) : input.Pick(kPieces);
     }
     return code;
 }
@@ -81,6 +94,41 @@ std::size_t MarkLength(std::string_view value, std::size_t pos, Encoding encodin
     return mark ? 3 : 0;
 }
 
+// A text in a buffer of exactly its size (none past it, not even a terminating NUL), so that a
+// read past its end is a read past the buffer.
+class ExactText {
+  public:
+    explicit ExactText(std::string_view text) : bytes_(new char[text.size()]), size_(text.size()) {
+        if (size_ != 0) {
+            std::memcpy(bytes_.get(), text.data(), size_);
+        }
+    }
+    std::string_view View() const { return {bytes_.get(), size_}; }
+
+  private:
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_;
+};
+
+ConversionCode ParseExact(std::string_view code, const CodeOptions& options) {
+    const ExactText exact(code);
+    return ConversionCode::Parse(exact.View(), options);
+}
+
+// The members of a chain: the code split at its value marks (byte 253, or U+F8FD in utf8 mode).
+std::vector<std::string> ChainMembers(std::string_view code, Encoding encoding) {
+    const std::string_view mark = encoding == Encoding::Bytes ? "\xfd" : "\xef\xa3\xbd";
+    std::vector<std::string> members;
+    std::size_t start = 0;
+    for (std::size_t found = code.find(mark); found != std::string_view::npos;
+         found = code.find(mark, start)) {
+        members.emplace_back(code.substr(start, found - start));
+        start = found + mark.size();
+    }
+    members.emplace_back(code.substr(start));
+    return members;
+}
+
 // The codes that treat marks as data: the character codes.
 bool TreatsMarksAsData(std::string_view code, Dialect dialect) {
     const std::string upper = Upper(code);
@@ -105,15 +153,78 @@ struct Result {
 };
 
 Result Convert(const ConversionCode& code, bool oconv, std::string_view value) {
+    const ExactText exact(value);
     Result result;
     result.text = "left over from before";
-    result.status = oconv ? code.Oconv(value, result.text) : code.Iconv(value, result.text);
+    result.status =
+        oconv ? code.Oconv(exact.View(), result.text) : code.Iconv(exact.View(), result.text);
     return result;
 }
 
-void CheckConversion(const ConversionCode& code, std::string_view codeText, Dialect dialect,
-                     Encoding encoding, bool oconv, std::string_view value,
+// The members applied in turn to one text, stopping at the first that cannot convert it.
+Result ApplyMembers(const std::vector<ConversionCode>& members, bool oconv, std::string_view text) {
+    Result result{kStatusConverted, std::string(text)};
+    for (const ConversionCode& member : members) {
+        const Result step = Convert(member, oconv, result.text);
+        if (step.status == kStatusBadInput) {
+            return {kStatusBadInput, oconv ? std::string(text) : std::string()};
+        }
+        result.status = std::max(result.status, step.status);
+        result.text = step.text;
+    }
+    return result;
+}
+
+// A chain converts as its members applied in turn: to the whole value when one of them treats
+// marks as data, else to each piece between marks (an empty piece staying empty).
+void CheckChain(const ConversionCode& chain, std::string_view codeText, const CodeOptions& options,
+                bool oconv, std::string_view value, const Result& result,
+                const std::string& context) {
+    std::vector<ConversionCode> members;
+    bool whole = false;
+    for (const std::string& text : ChainMembers(codeText, options.encoding)) {
+        members.push_back(ParseExact(text, options));
+        whole = whole || TreatsMarksAsData(text, options.dialect);
+    }
+    Result expected;
+    if (whole) {
+        expected = ApplyMembers(members, oconv, value);
+    } else {
+        std::size_t start = 0;
+        const auto piece = [&](std::string_view text) {
+            if (!text.empty()) {
+                const Result part = ApplyMembers(members, oconv, text);
+                expected.status = std::max(expected.status, part.status);
+                expected.text += part.text;
+            }
+        };
+        for (std::size_t pos = 0; pos < value.size();) {
+            const std::size_t mark = MarkLength(value, pos, options.encoding);
+            if (mark == 0) {
+                ++pos;
+                continue;
+            }
+            piece(value.substr(start, pos - start));
+            expected.text += value.substr(pos, mark);
+            pos += mark;
+            start = pos;
+        }
+        piece(value.substr(start));
+    }
+    FuzzCheck(chain.TreatsMarksAsData() == whole && result.status == expected.status &&
+                  result.text == expected.text,
+              "a chain converts as its members applied in turn", [&] {
+                  return context + " gave " + Escaped(result.text) + " status " +
+                         std::to_string(result.status) + ", members " + Escaped(expected.text) +
+                         " status " + std::to_string(expected.status);
+              });
+}
+
+void CheckConversion(const ConversionCode& code, std::string_view codeText,
+                     const CodeOptions& options, bool oconv, std::string_view value,
                      const std::string& context) {
+    const Dialect dialect = options.dialect;
+    const Encoding encoding = options.encoding;
     const Result result = Convert(code, oconv, value);
     std::string fresh;
     const int again = oconv ? code.Oconv(value, fresh) : code.Iconv(value, fresh);
@@ -127,7 +238,14 @@ void CheckConversion(const ConversionCode& code, std::string_view codeText, Dial
     }
     FuzzCheck(result.status != kStatusBadCode, "a valid code never reports an invalid code",
               context);
-    if (TreatsMarksAsData(codeText, dialect)) {
+    const std::vector<std::string> members = ChainMembers(codeText, encoding);
+    if (members.size() > 1) {
+        CheckChain(code, codeText, options, oconv, value, result, context);
+    }
+    const bool marksAsData =
+        std::any_of(members.begin(), members.end(),
+                    [&](const std::string& member) { return TreatsMarksAsData(member, dialect); });
+    if (marksAsData) {
         if (result.status == kStatusBadInput) {
             FuzzCheck(result.text == (oconv ? value : ""),
                       "a failed conversion keeps the input (OCONV) or gives nothing (ICONV)",
@@ -180,7 +298,7 @@ void CheckConversion(const ConversionCode& code, std::string_view codeText, Dial
 void CheckRoundTrip(FuzzInput& input, const CodeOptions& options, const std::string& context) {
     struct RoundTrip {
         const char* code;
-        bool universeOnly;
+        bool universeOnly;  // and the others pick-only when their code begins "MC"
         std::int64_t lowest;
         std::int64_t highest;
     };
@@ -203,12 +321,16 @@ void CheckRoundTrip(FuzzInput& input, const CodeOptions& options, const std::str
         {"MTS", true, INT32_MIN, INT32_MAX},
         {"MTMS", true, 0, 86399999},
         {"ISOT", false, 0, 86399},
+        {"NR", true, 1, 3999999},
+        {"MCDR", false, 1, 3999},
     };
     const RoundTrip& trip = input.Pick(kRoundTrips);
-    if (trip.universeOnly && options.dialect != Dialect::Universe) {
+    const bool pickOnly = std::string_view(trip.code).substr(0, 2) == "MC";
+    if ((trip.universeOnly && options.dialect != Dialect::Universe) ||
+        (pickOnly && options.dialect != Dialect::Pick)) {
         return;
     }
-    const ConversionCode code = ConversionCode::Parse(trip.code, options);
+    const ConversionCode code = ParseExact(trip.code, options);
     FuzzCheck(code.Valid(), "a round-trip code is valid", trip.code);
     const std::string number = std::to_string(input.Range(trip.lowest, trip.highest));
     const auto where = [&] { return context + " code " + trip.code + " number " + number; };
@@ -247,22 +369,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string codeText = MakeCode(input);
-    const ConversionCode code = ConversionCode::Parse(codeText, options);
+    const ConversionCode code = ParseExact(codeText, options);
     const std::string codeContext = context + " code " + Escaped(codeText);
     if (!code.Valid()) {
         FuzzCheck(code.ErrorPosition() <= codeText.size() && !code.ErrorReason().empty(),
                   "an invalid code says where and why", codeContext);
     }
+    if (const std::vector<std::string> members = ChainMembers(codeText, options.encoding);
+        members.size() > 1) {
+        const bool allValid = std::all_of(
+            members.begin(), members.end(),
+            [&](const std::string& member) { return ParseExact(member, options).Valid(); });
+        FuzzCheck(code.Valid() == allValid, "a chain is valid exactly when every member is",
+                  codeContext);
+    }
     if (codeText.find_first_of("'\"") == std::string::npos) {
-        const ConversionCode lower = ConversionCode::Parse(Lower(codeText), options);
-        const ConversionCode upper = ConversionCode::Parse(Upper(codeText), options);
+        const ConversionCode lower = ParseExact(Lower(codeText), options);
+        const ConversionCode upper = ParseExact(Upper(codeText), options);
         FuzzCheck(lower.Valid() == code.Valid() && upper.Valid() == code.Valid(),
                   "codes read the same in either case", codeContext);
     }
     for (int values = 0; values < 4 && !input.Empty(); ++values) {
         const bool oconv = input.Bool();
         const std::string value = MakeValue(input);
-        CheckConversion(code, codeText, options.dialect, options.encoding, oconv, value,
+        CheckConversion(code, codeText, options, oconv, value,
                         codeContext + (oconv ? " OCONV " : " ICONV ") + Escaped(value));
     }
     return 0;

@@ -22,7 +22,7 @@ TEST(ConversionCode, InvalidCodesNameThePositionAndReason) {
         {"MT'h"
          "\xFD"
          "'",
-         Dialect::Universe, 4, "a mark joins chained codes, which are not supported"},
+         Dialect::Universe, 4, "quoted separator text is not closed"},
     });
 }
 

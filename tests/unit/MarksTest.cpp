@@ -24,12 +24,14 @@ TEST(Marks, BulkRule) {
     });
 }
 
-// Marks in the code itself would chain codes.
+// A value mark in a code chains codes; any other mark makes it invalid.
 TEST(Marks, InsideACodeMakeItInvalid) {
+    EXPECT_TRUE(
+        ConversionCode::Parse("D2" + kVM + "MT", ExampleOptions(Dialect::Universe)).Valid());
     const ConversionCode code =
-        ConversionCode::Parse("D2" + kVM + "MT", ExampleOptions(Dialect::Universe));
+        ConversionCode::Parse("D2" + kAM + "MT", ExampleOptions(Dialect::Universe));
     EXPECT_EQ(code.ErrorPosition(), 2u);
-    EXPECT_EQ(code.ErrorReason(), "a mark joins chained codes, which are not supported");
+    EXPECT_EQ(code.ErrorReason(), "a mark cannot be part of a code");
     std::string out = "left over";
     EXPECT_EQ(code.Iconv("1" + kVM + "2", out), kStatusBadCode);
     EXPECT_EQ(out, "");

@@ -284,7 +284,7 @@ TEST(MaskedDecimalCode, InvalidCodesSayWhereAndWhy) {
         {"MR&", kP, 3, "& needs a fill character"},
         {"MR(#3", kP, 5, "a mask that opens with ( ends the code with )"},
         {"MR&*()", kP, 2, "a mask needs a #, * or % position"},
-        {"MR2#3\xFD", kU, 5, "a mark joins chained codes, which are not supported"},
+        {"MR2#3\xFE", kU, 5, "a mark cannot be part of a code"},
     });
 }
 
