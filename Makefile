@@ -11,7 +11,8 @@ FUZZ := build/fuzz
 SECONDS ?= 60
 RUNS ?= -1
 
-.PHONY: run test dist deb test-deb soak cli setup native win32 test-native test-win32 fuzz test-fuzz format clean
+.PHONY: run test dist deb test-deb soak cli python setup native win32 test-native test-win32 \
+        test-python fuzz test-fuzz format clean
 
 setup:
 	bash scripts/setup.sh
@@ -29,6 +30,21 @@ win32: setup
 cli: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/release -j $(JOBS) --target quorlin manual
+
+# The Python module for Debian's own interpreter (not a python3 earlier on PATH), optimised and
+# without sanitizers, with the quorlin program its tests compare with; then its wheel, made
+# offline from Debian's setuptools and wheel: build/python/dist/quorlin-*.whl.
+PYTHON := /usr/bin/python3
+PYBUILD := build/python
+python: setup
+	cmake -S . -B $(PYBUILD) -DCMAKE_BUILD_TYPE=Release -DQC_PYTHON=ON -DPython_EXECUTABLE=$(PYTHON)
+	cmake --build $(PYBUILD) -j $(JOBS) --target quorlin_python quorlin
+	rm -rf $(PYBUILD)/dist $(PYBUILD)/package/build $(PYBUILD)/package/*.egg-info
+	cd $(PYBUILD)/package && PYTHONWARNINGS=ignore $(PYTHON) setup.py -q bdist_wheel --dist-dir ../dist
+	ls $(PYBUILD)/dist/*.whl
+
+test-python: python
+	cd $(PYBUILD) && ctest -R '^python$$' --output-on-failure
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure
@@ -52,7 +68,7 @@ fuzz: setup
 test-fuzz: setup
 	$(call fuzz_run,10,-1)
 
-test: test-native test-win32 test-fuzz test-deb
+test: test-native test-python test-win32 test-fuzz test-deb
 
 run: win32
 	bash scripts/run.sh

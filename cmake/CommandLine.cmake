@@ -58,7 +58,6 @@ if(NOT WIN32)
   add_custom_target(manual ALL DEPENDS ${CMAKE_BINARY_DIR}/quorlin.1)
 
   include(GNUInstallDirs)
-  install(TARGETS quorlin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_BINARY_DIR}/quorlin.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/quorlin.bash-completion
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME quorlin)

@@ -26,10 +26,17 @@ struct FieldConversion {
     std::string label;  // the column as people know it: "3" or "date (3)"
 };
 
+// A record longer than this is converted field by field as its bytes come, never held whole.
+inline constexpr std::size_t kLongestHeldRecord = std::size_t{4} << 20;
+// A value to convert longer than this fails, whatever the code.
+inline constexpr std::size_t kLongestValue = std::size_t{1} << 20;
+
 struct ConvertPlan {
     RecordFormat format;
     std::vector<FieldConversion> fields;  // by column, each column once
     OnError onError = OnError::kKeep;
+    std::size_t longestRecord = kLongestHeldRecord;
+    std::size_t longestValue = kLongestValue;
 };
 
 // A failed field, for the summary.
@@ -40,6 +47,9 @@ struct FieldFailure {
     int status = 0;  // kUnwritable when the result does not fit the record format
 };
 inline constexpr int kUnwritable = -1;
+inline constexpr int kTooLong = -2;  // the value is longer than the longest converted
+// A failure keeps this much of its value, enough to show it.
+inline constexpr std::size_t kFailureValueKept = 64;
 inline constexpr std::size_t kFailuresKept = 10;
 
 struct ConvertCounts {
@@ -49,8 +59,11 @@ struct ConvertCounts {
     std::uint64_t fieldsConverted = 0;      // STATUS 0 or 3, written
     std::array<std::uint64_t, 4> status{};  // by STATUS
     std::uint64_t unwritable = 0;
+    std::uint64_t tooLong = 0;
 
-    std::uint64_t Failed() const { return status[kBadInput] + status[kBadCode] + unwritable; }
+    std::uint64_t Failed() const {
+        return status[kBadInput] + status[kBadCode] + unwritable + tooLong;
+    }
     void Add(const ConvertCounts& other);
 };
 
@@ -64,6 +77,31 @@ struct ChunkResult {
     std::optional<std::size_t> unfinishedFrom;
 };
 
+// Converts one field's value in place of the field, by the plan's error mode, counting it and
+// keeping its failure.
+enum class FieldOutcome : unsigned char {
+    kReplaced,  // the result is appended to out
+    kKept,      // nothing is appended: the field keeps its original text
+    kStop,      // nothing is appended: the run stops (OnError::kFail)
+};
+class FieldConverter {
+  public:
+    explicit FieldConverter(const ConvertPlan& plan);
+    FieldOutcome Convert(const FieldConversion& conversion, std::uint64_t record,
+                         std::string_view value, std::string& out, ChunkResult& result);
+    // A value longer than the longest converted, of which only the start is known.
+    FieldOutcome TooLong(const FieldConversion& conversion, std::uint64_t record,
+                         std::string_view start, ChunkResult& result);
+
+  private:
+    FieldOutcome Failed(const FieldConversion& conversion, std::uint64_t record,
+                        std::string_view value, int status, ChunkResult& result) const;
+
+    const ConvertPlan& plan_;
+    FieldFitter fitter_;
+    std::string converted_;
+};
+
 class ChunkConverter {
   public:
     explicit ChunkConverter(const ConvertPlan& plan);
@@ -75,9 +113,12 @@ class ChunkConverter {
                  ChunkResult& result);
 
   private:
+    // A record longer than the plan's longest held: converted as if it streamed in.
+    bool ConvertLong(std::string_view record, std::uint64_t number, bool last, std::string& out,
+                     ChunkResult& result);
+
     const ConvertPlan& plan_;
     RecordScanner scanner_;
-    FieldFitter fitter_;
-    std::string converted_;
+    FieldConverter fields_;
     std::string unquoted_;
 };

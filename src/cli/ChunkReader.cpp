@@ -81,9 +81,11 @@ ChunkOutcome ChunkReader::Next(ChunkBuffer& chunk, bool exactCut) {
             chunk.Truncate(end);
             return ChunkOutcome::kChunk;
         }
-        if (chunk.Size() >= longestRecord_) {
+        // Longer than the longest only once a byte past it is read: a record of exactly the
+        // longest length may yet end with the input.
+        if (chunk.Size() > longestRecord_) {
             return ChunkOutcome::kOverlong;
         }
-        target = std::min(chunk.Size() * 2, longestRecord_);
+        target = std::min(chunk.Size() * 2, longestRecord_ + 1);
     }
 }

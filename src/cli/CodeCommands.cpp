@@ -33,6 +33,15 @@ class CodeConverter : public ValueConverter {
     int Convert(std::string_view value, std::string& out) const override {
         return direction_ == Direction::kOconv ? code_.Oconv(value, out) : code_.Iconv(value, out);
     }
+    int ConvertAppend(std::string_view value, std::string& out,
+                      std::string& scratch) const override {
+        if (direction_ == Direction::kOconv) {
+            return code_.AppendOconv(value, out, scratch);
+        }
+        const int status = code_.Iconv(value, scratch);
+        out.append(scratch);
+        return status;
+    }
 
   private:
     const ConversionCode code_;
@@ -62,13 +71,18 @@ int RunCodeCommand(Console& console, Direction direction, const std::string& cod
         Diagnose(console, command + InvalidCodeText(code, parsed));
     }
     int highest = 0;
-    std::string result;
+    std::string scratch;
     std::string line;
     const auto convert = [&](std::string_view value) {
-        const int status = direction == Direction::kOconv ? parsed.Oconv(value, result)
-                                                          : parsed.Iconv(value, result);
+        // The result goes straight into the line, by the same path as convert's fields.
+        line.clear();
+        int status = 0;
+        if (direction == Direction::kOconv) {
+            status = parsed.AppendOconv(value, line, scratch);
+        } else {
+            status = parsed.Iconv(value, line);
+        }
         highest = std::max(highest, status);
-        line = result;
         if (withStatus) {
             line += '\t';
             line += std::to_string(status);

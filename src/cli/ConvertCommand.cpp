@@ -143,17 +143,16 @@ void ConvertOne(Console& console, const ConvertRequest& request, const FieldPlan
                               " opens a quote that is never closed" +
                               (result.stopped ? "" : "; it is written unchanged"));
     }
-    if (result.overlongRecord) {
-        Diagnose(console, "convert: " + name + ": record " +
-                              std::to_string(*result.overlongRecord) +
-                              " is longer than 16 MiB (an unclosed quote?); it and the rest of " +
-                              "the input are written unchanged");
+    if (result.overlongHeader) {
+        Diagnose(console, "convert: " + name + ": the header is longer than " +
+                              std::to_string(kLongestHeldRecord >> 20) +
+                              " MiB (an unclosed quote?); the input is written unchanged");
     }
     if (result.stopped && !result.unclosedQuoteRecord && !result.failures.empty()) {
         Diagnose(console, "convert: stopped at the first failure: " +
                               FailureText(name, result.failures.front()));
     }
-    if (result.counts.Failed() > 0 || result.unclosedQuoteRecord || result.overlongRecord) {
+    if (result.counts.Failed() > 0 || result.unclosedQuoteRecord || result.overlongHeader) {
         state.exitCode = std::max(state.exitCode, 1);
     }
     state.stopped = result.stopped;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/ChunkReader.h"
+#include "cli/LongRecord.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ class ResultJoiner {
     std::uint64_t recordsBefore_;
 };
 
-// A record too long to hold: it and everything after it are copied unchanged.
+// A header too long to hold: it and everything after it are copied unchanged.
 void PassRest(ChunkReader& reader, const ChunkBuffer& start, ByteSink& sink) {
     sink.Write(start.View());
     ChunkBuffer buffer;
@@ -69,6 +70,42 @@ void PassRest(ChunkReader& reader, const ChunkBuffer& start, ByteSink& sink) {
         }
         sink.Write({bytes, n});
     }
+}
+
+// Converts a record too long to hold as it streams in, starting with the bytes already read;
+// what follows it goes back to the reader. False once the run must stop.
+bool StreamLongRecord(ChunkReader& reader, std::string_view start, const ConvertPlan& plan,
+                      ByteSink& sink, ResultJoiner& joiner) {
+    constexpr std::size_t kReadSize = std::size_t{1} << 20;
+    ChunkResult result;
+    result.counts.records = 1;
+    FieldConverter fields(plan);
+    LongRecord record(plan, fields, 1, result);
+    std::string out;
+    const auto feed = [&](std::string_view bytes) {
+        const std::size_t used = record.Feed(bytes, out);
+        if (out.size() >= kReadSize) {
+            sink.Write(out);
+            out.clear();
+        }
+        return used;
+    };
+    std::string_view after = start.substr(feed(start));
+    ChunkBuffer buffer;
+    char* const bytes = buffer.Extend(kReadSize);
+    while (!record.Done()) {
+        const std::size_t n = reader.ReadRaw(bytes, kReadSize);
+        if (n == 0) {
+            record.Finish(out);
+            break;
+        }
+        const std::string_view read(bytes, n);
+        after = read.substr(feed(read));
+    }
+    if (!result.stopped) {
+        reader.PutBack(after);
+    }
+    return joiner.Join(out, result);
 }
 
 struct Slot {
@@ -168,7 +205,7 @@ struct InputState {
     bool exactCuts = false;
     bool ended = false;
     bool overlong = false;
-    ChunkBuffer overlongStart;  // that record's bytes read so far, to be written unchanged
+    ChunkBuffer overlongStart;  // that record's bytes read so far, to be converted as it streams
 };
 
 // Reads the next chunk into slot; false when there is none.
@@ -189,10 +226,10 @@ bool ReadChunk(ChunkReader& reader, Slot& slot, InputState& input) {
 
 // An unfinished record at the end of a chunk goes back to the reader, after it the bytes of
 // the chunks read since (their results were made from a wrong start and are dropped). A record
-// that stays unfinished past the longest allowed is written unchanged with the rest.
+// that stays unfinished past the longest held is streamed instead.
 void PutBackUnfinished(ChunkReader& reader, std::string_view unfinished, std::string_view after,
                        std::size_t longestRecord, InputState& input) {
-    if (unfinished.size() >= longestRecord) {
+    if (unfinished.size() > longestRecord) {
         input.ended = true;
         input.overlong = true;
         input.overlongStart.Assign(unfinished);
@@ -299,30 +336,62 @@ StreamReport ConvertStream(ByteSource& source, ByteSink& sink, const StreamSetti
                            const PlanMaker& makePlan, const ProgressReport& progress) {
     StreamReport report;
     ChunkReader reader(source, settings.format, settings.chunkSize, settings.longestRecord);
-    Slot first;
+    auto first = std::make_unique<Slot>();
     // The first chunk is cut exactly, so that it holds the header whole.
-    const ChunkOutcome outcome = reader.Next(first.input, true);
-    first.last = reader.Ended();
+    const ChunkOutcome outcome = reader.Next(first->input, true);
+    first->last = reader.Ended();
     std::vector<std::string> names;
     if (outcome == ChunkOutcome::kChunk && settings.header) {
-        first.from = ReadHeader(first.input.View(), settings.format, names);
+        first->from = ReadHeader(first->input.View(), settings.format, names);
+    }
+    // A header too long to hold, however the first read was cut.
+    if (settings.header &&
+        (outcome == ChunkOutcome::kOverlong ||
+         (outcome == ChunkOutcome::kChunk && first->from > settings.longestRecord))) {
+        report.overlongHeader = true;
+        PassRest(reader, first->input, sink);
+        progress(reader.BytesRead());
+        return report;
     }
     ResultJoiner joiner(sink, report, settings.header ? 1 : 0);
     InputState input;
     if (outcome == ChunkOutcome::kOverlong) {
         input.overlong = true;
-        input.overlongStart.Assign(first.input.View());
-    } else if (outcome == ChunkOutcome::kChunk) {
-        const ConvertPlan plan = makePlan(settings.header ? &names : nullptr);
-        if (settings.jobs <= 1) {
-            RunOneJob(reader, first, plan, settings, joiner, progress, input);
-        } else {
-            RunJobs(reader, first, plan, settings, joiner, progress, input);
-        }
+        input.overlongStart.Assign(first->input.View());
     }
-    if (input.overlong && !report.stopped) {
-        report.overlongRecord = joiner.RecordsBefore() + 1;
-        PassRest(reader, input.overlongStart, sink);
+    if (outcome == ChunkOutcome::kEnd) {
+        progress(reader.BytesRead());
+        return report;
+    }
+    ConvertPlan plan = makePlan(settings.header ? &names : nullptr);
+    plan.longestRecord = settings.longestRecord;
+    plan.longestValue = settings.longestValue;
+    bool chunkRead = outcome == ChunkOutcome::kChunk;
+    for (;;) {
+        if (chunkRead) {
+            if (settings.jobs <= 1) {
+                RunOneJob(reader, *first, plan, settings, joiner, progress, input);
+            } else {
+                RunJobs(reader, *first, plan, settings, joiner, progress, input);
+            }
+        }
+        if (!input.overlong || report.stopped) {
+            break;
+        }
+        // A record too long to hold, at a true record start: converted as it streams in, then
+        // chunks again.
+        if (!StreamLongRecord(reader, input.overlongStart.View(), plan, sink, joiner)) {
+            break;
+        }
+        progress(reader.BytesRead());
+        input.overlong = false;
+        input.ended = false;
+        input.overlongStart.Truncate(0);
+        first = std::make_unique<Slot>();
+        chunkRead = ReadChunk(reader, *first, input);
+        if (!chunkRead && !input.overlong) {
+            break;
+        }
     }
     progress(reader.BytesRead());
     return report;

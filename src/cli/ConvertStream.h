@@ -18,7 +18,9 @@ struct StreamSettings {
     bool header = false;
     unsigned jobs = 1;
     std::size_t chunkSize = std::size_t{1} << 20;
-    std::size_t longestRecord = std::size_t{16} << 20;
+    // A record longer than this is converted as it streams in, never held whole.
+    std::size_t longestRecord = kLongestHeldRecord;
+    std::size_t longestValue = kLongestValue;
 };
 
 struct StreamReport {
@@ -26,7 +28,8 @@ struct StreamReport {
     std::vector<FieldFailure> failures;  // the first kFailuresKept of the input
     bool stopped = false;                // stopped at a failure (OnError::kFail)
     std::optional<std::uint64_t> unclosedQuoteRecord;
-    std::optional<std::uint64_t> overlongRecord;  // from this record on, passed unchanged
+    // A header too long to hold: the input is passed unchanged.
+    bool overlongHeader = false;
 };
 
 // Makes the plan once the header's names are known (nullptr without a header); it may raise.

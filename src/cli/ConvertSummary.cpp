@@ -39,6 +39,7 @@ std::string SummaryText(const RunTotals& totals) {
         part("STATUS 1", c.status[kBadInput]);
         part("STATUS 2", c.status[kBadCode]);
         part("not writable in the format", c.unwritable);
+        part("longer than " + std::to_string(kLongestValue >> 20) + " MiB", c.tooLong);
         text += " (" + parts + ")";
     }
     if (c.shortRecords > 0) {
@@ -60,6 +61,9 @@ std::string FailureText(const std::string& name, const FieldFailure& failure) {
         name + ": record " + std::to_string(failure.record) + ", column " + failure.label + ": ";
     if (failure.status == kUnwritable) {
         text += "the result of " + ShownValue(failure.value) + " does not fit the record format";
+    } else if (failure.status == kTooLong) {
+        text += "a value longer than " + std::to_string(kLongestValue >> 20) + " MiB, starting " +
+                ShownValue(failure.value);
     } else {
         text += "STATUS " + std::to_string(failure.status) + " for " + ShownValue(failure.value);
     }

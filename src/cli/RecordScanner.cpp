@@ -1,8 +1,8 @@
 #include "cli/RecordScanner.h"
 
-#include <bit>
-#include <cstdint>
 #include <cstring>
+
+#include "cli/ByteSearch.h"
 
 namespace {
 
@@ -10,45 +10,6 @@ constexpr char kQuote = '"';
 
 unsigned char Byte(char c) {
     return static_cast<unsigned char>(c);
-}
-
-std::size_t FindByte(std::string_view data, std::size_t pos, char c) {
-    const void* hit = std::memchr(data.data() + pos, c, data.size() - pos);
-    return hit == nullptr ? data.size()
-                          : static_cast<std::size_t>(static_cast<const char*>(hit) - data.data());
-}
-
-// The first offset from pos whose byte is a or b, or data.size(). Eight bytes are compared at a
-// time (a zero byte of x ^ a marks a), so that a short field costs one step and the step that
-// finds its end is well predicted.
-std::size_t FindEither(std::string_view data, std::size_t pos, char a, char b) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighs = 0x8080808080808080u;
-    const std::uint64_t repeatedA = kOnes * Byte(a);
-    const std::uint64_t repeatedB = kOnes * Byte(b);
-    const char* const bytes = data.data();
-    const std::size_t size = data.size();
-    for (; pos + 8 <= size; pos += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + pos, sizeof word);
-        const std::uint64_t xa = word ^ repeatedA;
-        const std::uint64_t xb = word ^ repeatedB;
-        // A borrow can only mark bytes after a true match, so the lowest mark is exact.
-        const std::uint64_t marks = (((xa - kOnes) & ~xa) | ((xb - kOnes) & ~xb)) & kHighs;
-        if (marks != 0) {
-            if constexpr (std::endian::native == std::endian::little) {
-                return pos + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
-            } else {
-                break;
-            }
-        }
-    }
-    for (; pos < size; ++pos) {
-        if (bytes[pos] == a || bytes[pos] == b) {
-            return pos;
-        }
-    }
-    return size;
 }
 
 // From just after an opening quote: the offset of the closing quote (data.size() if there is
@@ -70,89 +31,77 @@ std::size_t ClosingQuote(std::string_view data, std::size_t pos, bool& doubled) 
 RecordScanner::RecordScanner(RecordFormat format, std::size_t fieldsWanted)
     : format_(format), wanted_(fieldsWanted) {}
 
-std::size_t RecordScanner::FieldEnd(std::string_view data, std::size_t pos) const {
-    if (format_.kind == RecordKind::kLines) {
-        return FindByte(data, pos, '\n');
-    }
-    return FindEither(data, pos, format_.delimiter, '\n');
-}
-
-std::size_t RecordScanner::CsvRecordEnd(std::string_view data, std::size_t pos) const {
-    const std::size_t size = data.size();
-    const std::size_t start = pos;
-    for (;;) {
-        pos = FindEither(data, pos, '\n', kQuote);
-        if (pos == size || data[pos] == '\n') {
-            return pos;
-        }
-        // A quote opens a quoted field only at the start of a field.
-        if (pos == start || data[pos - 1] == format_.delimiter) {
-            bool doubled = false;
-            pos = ClosingQuote(data, pos + 1, doubled);
-            if (pos == size) {
-                return size + 1;
-            }
-        }
-        ++pos;
-    }
-}
-
 RecordSpan RecordScanner::Scan(std::string_view data, std::size_t pos) {
     fields_.clear();
     RecordSpan record;
     record.begin = pos;
     const std::size_t size = data.size();
     const bool csv = format_.kind == RecordKind::kCsv;
+    // One field per line: no byte but LF ends a field.
+    const char delimiter = format_.kind == RecordKind::kLines ? '\n' : format_.delimiter;
+    // The blocks already compared stay good while the data is the same.
+    if (finderData_.data() != data.data() || finderData_.size() != data.size()) {
+        finder_ = NeedleFinder<>(data, Needles{delimiter, '\n', csv ? kQuote : '\n'});
+        finderData_ = data;
+    }
+    NeedleFinder<>& finder = finder_;
+    std::size_t fieldBegin = pos;
+    std::size_t closing = size;  // the closing quote of a quoted field
+    bool doubled = false;
     for (;;) {
-        if (wanted_ != 0 && record.fieldCount == wanted_) {
+        if (wanted_ != 0 && record.fieldCount == wanted_ && !csv) {
             // The rest of the record is passed through unread.
-            const std::size_t lineEnd = csv ? CsvRecordEnd(data, pos) : FindByte(data, pos, '\n');
-            record.unclosedQuote = lineEnd > size;
-            record.end = lineEnd >= size ? size : lineEnd + 1;
+            const std::size_t lineEnd = FindByte(data, pos, '\n');
+            record.end = lineEnd == size ? size : lineEnd + 1;
             return record;
         }
-        FieldSpan field;
-        field.begin = pos;
-        std::size_t closing = size;  // the closing quote of a quoted field
-        if (csv && pos < size && data[pos] == kQuote) {
-            closing = ClosingQuote(data, pos + 1, field.doubledQuotes);
-            if (closing == size) {
-                record.unclosedQuote = true;
-                record.end = size;
-                return record;
+        const std::size_t hit = finder.Next(pos);
+        if (hit < size && data[hit] == kQuote) {
+            // A quote opens a quoted field only at the start of a field; elsewhere it is text.
+            if (hit == fieldBegin) {
+                closing = ClosingQuote(data, hit + 1, doubled);
+                if (closing == size) {
+                    record.unclosedQuote = true;
+                    record.end = size;
+                    return record;
+                }
+                pos = closing + 1;
+            } else {
+                pos = hit + 1;
             }
-            pos = closing + 1;
+            continue;
         }
-        pos = FieldEnd(data, pos);
-        field.end = pos;
-        const bool lineBreak = pos < size && data[pos] == '\n';
-        if (lineBreak && field.end > field.begin && data[field.end - 1] == '\r') {
-            --field.end;
+        const bool lineBreak = hit < size && data[hit] == '\n';
+        if (wanted_ == 0 || record.fieldCount < wanted_) {
+            FieldSpan field;
+            field.begin = fieldBegin;
+            field.end = hit;
+            if (lineBreak && field.end > field.begin && data[field.end - 1] == '\r') {
+                --field.end;
+            }
+            if (closing != size && field.end == closing + 1) {
+                field.valueBegin = field.begin + 1;
+                field.valueEnd = closing;
+                field.doubledQuotes = doubled;
+            } else {
+                // Unquoted, or text after the closing quote: the field holds what is written.
+                field.valueBegin = field.begin;
+                field.valueEnd = field.end;
+            }
+            ++record.fieldCount;
+            fields_.push_back(field);
         }
-        if (closing != size && field.end == closing + 1) {
-            field.valueBegin = field.begin + 1;
-            field.valueEnd = closing;
-        } else {
-            // Unquoted, or text after the closing quote: the field holds what is written.
-            field.valueBegin = field.begin;
-            field.valueEnd = field.end;
-            field.doubledQuotes = false;
-        }
-        ++record.fieldCount;
-        fields_.push_back(field);
-        if (pos == size || lineBreak) {
-            record.end = lineBreak ? pos + 1 : pos;
+        if (hit == size || lineBreak) {
+            record.end = lineBreak ? hit + 1 : hit;
             return record;
         }
-        ++pos;  // past the delimiter
+        pos = fieldBegin = hit + 1;  // past the delimiter
+        closing = size;
+        doubled = false;
     }
 }
 
-std::string_view FieldValue(std::string_view data, const FieldSpan& field, std::string& scratch) {
-    const std::string_view value = data.substr(field.valueBegin, field.valueEnd - field.valueBegin);
-    if (!field.doubledQuotes) {
-        return value;
-    }
+std::string_view UndoDoubledQuotes(std::string_view value, std::string& scratch) {
     scratch.clear();
     for (std::size_t i = 0; i < value.size(); ++i) {
         scratch += value[i];
@@ -236,11 +185,15 @@ void AppendField(std::string& out, std::string_view value, FieldFit fit) {
         return;
     }
     out += kQuote;
-    for (const char c : value) {
-        out += c;
-        if (c == kQuote) {
-            out += kQuote;
+    // Runs between quotes go in whole; each quote goes in twice.
+    for (std::size_t pos = 0;;) {
+        const std::size_t quote = FindByte(value, pos, kQuote);
+        out.append(value.substr(pos, quote - pos));
+        if (quote == value.size()) {
+            break;
         }
+        out.append(2, kQuote);
+        pos = quote + 1;
     }
     out += kQuote;
 }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ByteSearch.h"
+
 enum class RecordKind : unsigned char {
     kLines,      // one field per line
     kCsv,        // fields split at the delimiter, with quoting: "a ""b""" holds a "b"
@@ -43,21 +45,28 @@ class RecordScanner {
     // The record starting at pos < data.size(); its fields are in Fields() until the next call.
     RecordSpan Scan(std::string_view data, std::size_t pos);
     const std::vector<FieldSpan>& Fields() const { return fields_; }
+    // Scans of the same data reuse the bytes already compared; new bytes where old ones were
+    // (a buffer refilled) must be announced.
+    void DataChanged() { finderData_ = {}; }
 
   private:
-    std::size_t FieldEnd(std::string_view data, std::size_t pos) const;
-    // From a field start in a CSV record: the offset of the LF that ends the record (data.size()
-    // if none), with the fields passed unread, or data.size() + 1 for an unclosed quote.
-    std::size_t CsvRecordEnd(std::string_view data, std::size_t pos) const;
-
     RecordFormat format_;
     std::size_t wanted_;
     std::vector<FieldSpan> fields_;
+    std::string_view finderData_;
+    NeedleFinder<> finder_{{}, Needles{'\n', '\n', '\n'}};
 };
+
+// The value of a quoted field with its doubled quotes made single, in scratch.
+std::string_view UndoDoubledQuotes(std::string_view value, std::string& scratch);
 
 // The value a field holds: a view into the buffer, or into scratch when doubled quotes had to be
 // undone.
-std::string_view FieldValue(std::string_view data, const FieldSpan& field, std::string& scratch);
+inline std::string_view FieldValue(std::string_view data, const FieldSpan& field,
+                                   std::string& scratch) {
+    const std::string_view value = data.substr(field.valueBegin, field.valueEnd - field.valueBegin);
+    return field.doubledQuotes ? UndoDoubledQuotes(value, scratch) : value;
+}
 
 // The offset just past the last LF in data (0 when there is none).
 std::size_t LastLineEnd(std::string_view data);

@@ -18,4 +18,13 @@ class ValueConverter {
     virtual ~ValueConverter() = default;
     // out receives the result (its capacity reused); the STATUS is returned.
     virtual int Convert(std::string_view value, std::string& out) const = 0;
+    // The same result appended to out, which may be the output itself; scratch is the caller's
+    // to reuse. A converter with a direct path overrides it, so that the common value is written
+    // where it belongs without passing through a string of its own.
+    virtual int ConvertAppend(std::string_view value, std::string& out,
+                              std::string& scratch) const {
+        const int status = Convert(value, scratch);
+        out.append(scratch);
+        return status;
+    }
 };

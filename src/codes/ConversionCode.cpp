@@ -6,6 +6,7 @@
 
 #include "codes/Marks.h"
 #include "codes/ParsedCode.h"
+#include "codes/QuickConvert.h"
 #include "codes/ValueText.h"
 
 namespace {
@@ -145,4 +146,15 @@ int ConversionCode::Oconv(std::string_view value, std::string& out) const {
 
 int ConversionCode::Iconv(std::string_view value, std::string& out) const {
     return Convert(parsed_.get(), value, out, false);
+}
+
+int ConversionCode::AppendOconv(std::string_view value, std::string& out,
+                                std::string& scratch) const {
+    int status = kStatusConverted;
+    if (parsed_ != nullptr && QuickOconv(*parsed_, value, out, status)) {
+        return status;
+    }
+    status = Oconv(value, scratch);
+    out.append(scratch);
+    return status;
 }

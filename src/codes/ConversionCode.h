@@ -58,6 +58,9 @@ class ConversionCode {
     // invalid code gives STATUS 2 with the input unchanged (Oconv) or "" (Iconv).
     int Oconv(std::string_view value, std::string& out) const;
     int Iconv(std::string_view value, std::string& out) const;
+    // The OCONV result appended to out, which must not hold the value: the common values of the
+    // common codes are written there directly, the others through scratch.
+    int AppendOconv(std::string_view value, std::string& out, std::string& scratch) const;
 
   private:
     explicit ConversionCode(std::shared_ptr<const ParsedCode> parsed);

@@ -175,5 +175,34 @@ check "convert, bad code" 64 "" convert --field 1=oconv:DZ "$work/in.csv"
 check_err "convert, bad code named" "invalid code 'DZ'"
 check "convert, name without header" 64 "" convert --field day=oconv:D "$work/in.csv"
 
+# --jobs 2 writes what --jobs 1 writes, on input that takes every path: plain days and times in
+# range (the direct path), values with marks, spaces, signs, fractions or out of range (the
+# general path and failures), quoted fields with commas, line breaks and doubled quotes, CRLF,
+# records cut across chunks, a quoted text of 3 MB (held whole) and one of 5 MB (streamed).
+awk 'BEGIN {
+  srand(7); print "id,day,time,text"
+  long = "x y,"; while (length(long) < 5000000) long = long long
+  for (i = 1; i <= 60000; i++) {
+    r = int(rand() * 20); d = int(rand() * 40000) - 10000; t = int(rand() * 90000)
+    day = r == 0 ? d "\xfd" d + 1 : r == 1 ? " " d : r == 2 ? "+" d : r == 3 ? d ".5" : r == 4 ? 99999999 : d
+    text = r == 5 ? "\"a, \"\"b\"\"\nc\"" : r == 6 ? "\"\"" : "w" i
+    if (i == 20000) text = "\"" substr(long, 1, 3000000) "\""
+    if (i == 40000) text = "\"" substr(long, 1, 5000000) "\""
+    printf "%s,%s,%s,%s%s\n", i, day, t, text, r == 7 ? "\r" : ""
+  }
+}' >"$work/mixed.csv"
+for mode in keep empty; do
+  for jobs in 1 2; do
+    "${run[@]}" convert --csv --header --field day=oconv:D4- --field time=oconv:MTS \
+      --field id=oconv:PC --on-error $mode --quiet --jobs $jobs "$work/mixed.csv" >"$work/mixed-$jobs.csv"
+  done
+  if cmp -s "$work/mixed-1.csv" "$work/mixed-2.csv" && [[ $(wc -l <"$work/mixed-1.csv") -gt 60000 ]]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED convert --jobs 2 against --jobs 1, $mode"
+  fi
+done
+
 echo "quorlin: $passed passed, $failed failed"
 [[ $failed == 0 ]]

@@ -4,7 +4,8 @@
 // inside, and hold what is written when text follows the closing quote): the same records, the
 // same fields, the same values, and the same end of the last whole record. And converting with
 // no field, in chunks of any size, one job or two, with or without a header, writes the input
-// back byte for byte.
+// back byte for byte; converting fields writes the same bytes whatever the chunks and jobs, with
+// records longer than the longest held streamed in and values longer than the longest failed.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -143,6 +144,44 @@ ConvertPlan NoFields(RecordFormat format) {
     return plan;
 }
 
+// Brackets a value; one holding 'x' fails, one holding 'q' gives a result CSV must quote.
+class MarkingConverter : public ValueConverter {
+  public:
+    int Convert(std::string_view value, std::string& out) const override {
+        out.assign(value);
+        if (value.find('x') != std::string_view::npos) {
+            return kBadInput;
+        }
+        out = (value.find('q') != std::string_view::npos ? "\"" : "<") + out + ">";
+        return kConverted;
+    }
+};
+
+struct Converted {
+    std::string output;
+    StreamReport report;
+};
+
+Converted ConvertFields(const std::string& text, RecordFormat format, std::size_t columns,
+                        OnError onError, StreamSettings settings) {
+    static const MarkingConverter converter;
+    StringSource source(text);
+    StringSink sink;
+    Converted run;
+    run.report = ConvertStream(
+        source, sink, settings,
+        [&](const std::vector<std::string>*) {
+            ConvertPlan plan{format, {}, onError};
+            for (std::size_t column = 0; column < columns; column += 2) {
+                plan.fields.push_back(FieldConversion{column, &converter, "c"});
+            }
+            return plan;
+        },
+        [](std::uint64_t) {});
+    run.output = sink.text;
+    return run;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -194,5 +233,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         [](std::uint64_t) {});
     FuzzCheck(sink.text == text, "converting no field writes the input back byte for byte",
               [&] { return Escaped(text) + " came out as " + Escaped(sink.text); });
+
+    // Converting fields: one whole chunk and one job against small chunks and two jobs, with the
+    // same bounds on records and values.
+    const OnError onError = (chunking & 0x40) != 0 ? OnError::kEmpty : OnError::kKeep;
+    StreamSettings whole = settings;
+    whole.jobs = 1;
+    whole.chunkSize = std::size_t{1} << 20;
+    whole.longestValue = 6;
+    StreamSettings cut = whole;
+    cut.jobs = 2;
+    cut.chunkSize = settings.chunkSize;
+    const std::size_t columns = wanted == 0 ? 1 : wanted;
+    const Converted one = ConvertFields(text, format, columns, onError, whole);
+    const Converted two = ConvertFields(text, format, columns, onError, cut);
+    FuzzCheck(one.output == two.output &&
+                  one.report.counts.fieldsRead == two.report.counts.fieldsRead &&
+                  one.report.counts.Failed() == two.report.counts.Failed() &&
+                  one.report.unclosedQuoteRecord == two.report.unclosedQuoteRecord,
+              "converting fields writes the same bytes however the input is cut", [&] {
+                  const auto counts = [](const Converted& run) {
+                      return " (" + std::to_string(run.report.counts.fieldsRead) + " read, " +
+                             std::to_string(run.report.counts.Failed()) + " failed, quote " +
+                             std::to_string(run.report.unclosedQuoteRecord.value_or(0)) + ")";
+                  };
+                  return Escaped(text) + ": " + Escaped(one.output) + counts(one) + " against " +
+                         Escaped(two.output) + counts(two);
+              });
     return 0;
 }

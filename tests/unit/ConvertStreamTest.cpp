@@ -168,7 +168,7 @@ TEST(ConvertStream, OutputDoesNotDependOnWhereChunksAreCut) {
     }
 }
 
-TEST(ConvertStream, PassesARecordLongerThanTheLimitAndAllAfterItUnchanged) {
+TEST(ConvertStream, ARecordLongerThanTheLimitThatNeverClosesItsQuoteIsNamed) {
     StringSource source("1\n\"" + std::string(5000, 'x') + "\n2\n");
     StringSink sink;
     StreamSettings settings;
@@ -180,7 +180,7 @@ TEST(ConvertStream, PassesARecordLongerThanTheLimitAndAllAfterItUnchanged) {
     };
     const StreamReport report = ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
     EXPECT_EQ(sink.text, "<1>\n\"" + std::string(5000, 'x') + "\n2\n");
-    EXPECT_EQ(report.overlongRecord, 2u);
+    EXPECT_EQ(report.unclosedQuoteRecord, 2u);
 }
 
 // In parallel, a chunk cut inside a quote is read again with the chunks behind it; a record too
@@ -197,6 +197,133 @@ TEST(ConvertStream, AnOverlongRecordBehindARecutChunkKeepsItsPlace) {
     const PlanMaker plan = [](const std::vector<std::string>*) { return ConvertPlan{kCsv}; };
     ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
     EXPECT_EQ(sink.text, input);
+}
+
+}  // namespace
+
+namespace {
+
+struct Limits {
+    std::size_t chunkSize = 1 << 20;
+    std::size_t longestRecord = kLongestHeldRecord;
+    std::size_t longestValue = kLongestValue;
+    unsigned jobs = 1;
+};
+
+Outcome ConvertWithin(const std::string& input, std::vector<std::size_t> columns, OnError onError,
+                      Limits limits) {
+    StringSource source(input);
+    StringSink sink;
+    StreamSettings settings;
+    settings.format = kCsv;
+    settings.jobs = limits.jobs;
+    settings.chunkSize = limits.chunkSize;
+    settings.longestRecord = limits.longestRecord;
+    settings.longestValue = limits.longestValue;
+    const PlanMaker plan = [&](const std::vector<std::string>*) {
+        ConvertPlan p{kCsv, {}, onError};
+        for (const std::size_t column : columns) {
+            p.fields.push_back(FieldConversion{column - 1, &kFake, std::to_string(column)});
+        }
+        return p;
+    };
+    Outcome run;
+    run.report = ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
+    run.output = sink.text;
+    return run;
+}
+
+// Records longer than the longest held, streamed in through small reads or met whole in a
+// chunk, are written as held ones are: quotes, doubled quotes, text after a closing quote, CRLF,
+// marks, results that need quoting, failures; by one job or two.
+TEST(ConvertStream, LongRecordsAreWrittenAsHeldOnesAre) {
+    std::string input;
+    for (int i = 0; i < 300; ++i) {
+        const std::string filler(static_cast<std::size_t>(i % 5) * 40, i % 2 == 0 ? 'y' : '\xFD');
+        input += std::to_string(i) + ",\"" + filler + "\"\"x,\ny\"\"\"," +
+                 (i % 9 == 0   ? std::string("bad")
+                  : i % 7 == 0 ? std::string("comma")
+                  : i % 5 == 0 ? "\"q\"after"
+                               : "\"" + std::to_string(i) + "\"") +
+                 "," + filler + (i % 3 == 0 ? "\r\n" : "\n");
+    }
+    input += "last,\"no break\",9,z";
+    for (const OnError mode : {OnError::kKeep, OnError::kEmpty}) {
+        const Outcome held = ConvertWithin(input, {1, 3}, mode, {});
+        ASSERT_EQ(held.report.counts.records, 301u);
+        for (const std::size_t chunk : {std::size_t{5}, std::size_t{64}}) {
+            for (const unsigned jobs : {1u, 2u}) {
+                const Outcome streamed =
+                    ConvertWithin(input, {1, 3}, mode, {chunk, 30, 1 << 20, jobs});
+                EXPECT_EQ(streamed.output, held.output) << "chunk " << chunk << " jobs " << jobs;
+                EXPECT_EQ(streamed.report.counts.fieldsConverted,
+                          held.report.counts.fieldsConverted);
+                EXPECT_EQ(streamed.report.counts.status, held.report.counts.status);
+                ASSERT_EQ(streamed.report.failures.size(), held.report.failures.size());
+                EXPECT_EQ(streamed.report.failures[3].record, held.report.failures[3].record);
+            }
+        }
+    }
+}
+
+// A value to convert longer than the bound fails by the error mode and the next record is
+// converted; a field that is not converted may be of any length. Streamed and held alike.
+TEST(ConvertStream, AValueLongerThanTheBoundFailsAndConversionGoesOn) {
+    const std::string big = "\"" + std::string(3000, 'v') + "\"\"\n,\"";
+    const std::string input = "1," + big + ",2\n3,4," + big + "\n5,6,7\n";
+    for (const Limits limits : {Limits{1 << 20, 1 << 20, 100, 1}, Limits{16, 64, 100, 1},
+                                Limits{16, 64, 100, 2}, Limits{1 << 20, 64, 100, 1}}) {
+        const Outcome keep = ConvertWithin(input, {1, 2, 3}, OnError::kKeep, limits);
+        EXPECT_EQ(keep.output, "<1>," + big + ",<2>\n<3>,<4>," + big + "\n<5>,<6>,<7>\n");
+        EXPECT_EQ(keep.report.counts.tooLong, 2u);
+        EXPECT_EQ(keep.report.counts.Failed(), 2u);
+        ASSERT_EQ(keep.report.failures.size(), 2u);
+        EXPECT_EQ(keep.report.failures[1].record, 2u);
+        EXPECT_EQ(keep.report.failures[1].status, kTooLong);
+
+        const Outcome empty = ConvertWithin(input, {2}, OnError::kEmpty, limits);
+        EXPECT_EQ(empty.output, "1,,2\n3,<4>," + big + "\n5,<6>,7\n");
+
+        // A record held whole is taken back; one too long to hold keeps what was written of it.
+        const Outcome fail = ConvertWithin(input, {3}, OnError::kFail, limits);
+        EXPECT_EQ(fail.output, "1," + big + ",<2>\n" + (limits.longestRecord < 1000 ? "3,4," : ""));
+        EXPECT_TRUE(fail.report.stopped);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A record of exactly the longest length held is held, whether a read saw its end or only its
+// first bytes, and one byte longer is streamed either way: one short record, its fields left
+// alone, or its first field read (and too long).
+TEST(ConvertStream, ARecordIsHeldUpToTheLongestLengthWhateverTheReads) {
+    // Eight bytes: a first read of eight cannot tell it from a longer one.
+    const std::string eight = "1\xfe" + std::string("2\xfd") + "34\xfe" + "5";
+    for (const std::string& input : {eight, eight + "6"})
+        for (const std::size_t chunk : {std::size_t{1} << 20, std::size_t{2}}) {
+            StringSource source(input);
+            StringSink sink;
+            StreamSettings settings;
+            settings.format = kLines;
+            settings.chunkSize = chunk;
+            settings.longestRecord = 8;
+            settings.longestValue = 6;
+            const PlanMaker plan = [](const std::vector<std::string>*) {
+                return ConvertPlan{
+                    kLines,
+                    {FieldConversion{0, &kFake, "1"}, FieldConversion{2, &kFake, "3"}},
+                    OnError::kKeep};
+            };
+            const StreamReport report =
+                ConvertStream(source, sink, settings, plan, [](std::uint64_t) {});
+            EXPECT_EQ(sink.text, input) << chunk;
+            const std::uint64_t streamed = input.size() > 8 ? 1 : 0;
+            EXPECT_EQ(report.counts.fieldsRead, streamed) << chunk;
+            EXPECT_EQ(report.counts.tooLong, streamed) << chunk;
+            EXPECT_EQ(report.counts.shortRecords, 1u) << chunk;
+        }
 }
 
 }  // namespace

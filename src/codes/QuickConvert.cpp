@@ -1,0 +1,315 @@
+#include "codes/QuickConvert.h"
+
+#include <array>
+#include <cstring>
+
+#include "base/DateTime.h"
+#include "codes/DateNames.h"
+#include "codes/ParsedCode.h"
+#include "codes/PickDay.h"
+
+namespace {
+
+// "00" to "99", two bytes each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Room for the longest direct result: a decimal of 15 digits, 9 decimals, five four-byte
+// separators, a four-byte point and a currency and suffix of 8 bytes each.
+constexpr std::size_t kLongestResult = 80;
+
+class ResultText {
+  public:
+    void Pair(std::uint32_t value) {  // value < 100
+        std::memcpy(next_, &kDigitPairs[2 * value], 2);
+        next_ += 2;
+    }
+    void Four(std::uint32_t value) {  // value < 10000
+        Pair(value / 100);
+        Pair(value % 100);
+    }
+    void Put(char c) { *next_++ = c; }
+    void Put(std::string_view text) {
+        std::memcpy(next_, text.data(), text.size());
+        next_ += text.size();
+    }
+    // The decimal digits of value, no padding.
+    void Number(std::uint64_t value) {
+        char digits[20];
+        char* start = digits + sizeof digits;
+        while (value >= 100) {
+            start -= 2;
+            std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
+            value /= 100;
+        }
+        if (value >= 10) {
+            start -= 2;
+            std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * value)], 2);
+        } else {
+            *--start = static_cast<char>('0' + value);
+        }
+        Put(std::string_view(start, static_cast<std::size_t>(digits + sizeof digits - start)));
+    }
+    void AppendTo(std::string& out) const {
+        out.append(bytes_, static_cast<std::size_t>(next_ - bytes_));
+    }
+
+  private:
+    char bytes_[kLongestResult];
+    char* next_ = bytes_;
+};
+
+// An optional '-' and one to `most` digits, nothing else: the integers every code reads alike.
+bool ReadPlainInteger(std::string_view text, std::size_t most, std::int64_t& value) {
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > most) {
+        return false;
+    }
+    std::int64_t magnitude = 0;
+    for (const char c : text) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
+        if (digit > 9) {
+            return false;
+        }
+        magnitude = magnitude * 10 + digit;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// Pick days have at most seven digits.
+bool ReadPickDay(std::string_view text, std::int32_t& day) {
+    std::int64_t value = 0;
+    if (!ReadPlainInteger(text, 7, value) || !IsPickDayInRange(value)) {
+        return false;
+    }
+    day = static_cast<std::int32_t>(value);
+    return true;
+}
+
+void PutYear(ResultText& out, std::uint32_t year, unsigned digits) {
+    switch (digits) {
+        case 0:
+            return;
+        case 1:
+            out.Put(static_cast<char>('0' + year % 10));
+            return;
+        case 2:
+            out.Pair(year % 100);
+            return;
+        case 3:
+            out.Put(static_cast<char>('0' + year / 100 % 10));
+            out.Pair(year % 100);
+            return;
+        default:
+            out.Four(year);
+            return;
+    }
+}
+
+bool NumericDate(const DateCode& code, std::string_view value, std::string& out) {
+    std::int32_t pickDay = 0;
+    if (!ReadPickDay(value, pickDay)) {
+        return false;
+    }
+    const QuickDate date = QuickDateOf(pickDay);
+    ResultText text;
+    if (code.separator.length == 1 && code.yearDigits == 4 && code.order[2] == DatePart::Year) {
+        // The common shape, 12-08-2026 or 08-12-2026, in one go.
+        const char separator = code.separator.bytes[0];
+        const bool monthFirst = code.order[0] == DatePart::Month;
+        text.Pair(monthFirst ? date.month : date.day);
+        text.Put(separator);
+        text.Pair(monthFirst ? date.day : date.month);
+        text.Put(separator);
+        text.Four(date.year);
+        text.AppendTo(out);
+        return true;
+    }
+    bool first = true;
+    for (const DatePart part : code.order) {
+        if (part == DatePart::Year && code.yearDigits == 0) {
+            continue;
+        }
+        if (!first) {
+            text.Put(code.separator.View());
+        }
+        first = false;
+        if (part == DatePart::Year) {
+            PutYear(text, date.year, code.yearDigits);
+        } else {
+            text.Pair(part == DatePart::Day ? date.day : date.month);
+        }
+    }
+    text.AppendTo(out);
+    return true;
+}
+
+bool DefaultDate(const DateCode& code, std::string_view value, std::string& out) {
+    std::int32_t pickDay = 0;
+    if (!ReadPickDay(value, pickDay)) {
+        return false;
+    }
+    const QuickDate date = QuickDateOf(pickDay);
+    ResultText text;
+    text.Pair(date.day);
+    text.Put(' ');
+    const std::string_view name = MonthName(static_cast<int>(date.month));
+    text.Put(name[0]);
+    for (std::size_t i = 1; i < 3; ++i) {
+        text.Put(code.titleCase ? static_cast<char>(name[i] - 'A' + 'a') : name[i]);
+    }
+    if (code.yearDigits != 0) {
+        text.Put(' ');
+        PutYear(text, date.year, code.yearDigits);
+    }
+    text.AppendTo(out);
+    return true;
+}
+
+bool Date(const DateCode& code, std::string_view value, std::string& out) {
+    if (code.groupExtraction || code.yearDigits > 4) {
+        return false;
+    }
+    if (code.form == DateForm::Numeric) {
+        return NumericDate(code, value, out);
+    }
+    return code.form == DateForm::Default && DefaultDate(code, value, out);
+}
+
+// A time of day in seconds, written as a 24-hour clock.
+bool Clock(const TimeCode& code, std::string_view value, std::string& out) {
+    constexpr std::int64_t kSecondsPerDay = 86400;
+    std::int64_t seconds = 0;
+    if (code.twelveHour || code.milliseconds || code.separator.size() > 4 ||
+        !ReadPlainInteger(value, 5, seconds) || seconds < 0 || seconds >= kSecondsPerDay) {
+        return false;
+    }
+    const auto s = static_cast<std::uint32_t>(seconds);
+    ResultText text;
+    text.Pair(s / 3600);
+    text.Put(code.separator);
+    text.Pair(s / 60 % 60);
+    if (code.showSeconds) {
+        text.Put(code.separator);
+        text.Pair(s % 60);
+    }
+    text.AppendTo(out);
+    return true;
+}
+
+bool PcSerial(const MigrationCode& code, std::string_view value, std::string& out) {
+    std::int32_t pickDay = 0;
+    if (code.kind != MigrationKind::PcSerial || !ReadPickDay(value, pickDay)) {
+        return false;
+    }
+    const std::int64_t serial = std::int64_t{pickDay} + PICK_EPOCH_OFFSET;
+    ResultText text;
+    if (serial < 0) {
+        text.Put('-');
+    }
+    text.Number(static_cast<std::uint64_t>(serial < 0 ? -serial : serial));
+    text.AppendTo(out);
+    return true;
+}
+
+// A stored integer written with as many decimals as it is scaled by (MD2 of 12345 is 123.45),
+// with its currency, thousands, point and suffix but no mask, no rounding and a leading minus.
+bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string& out) {
+    constexpr int kMostDecimals = 9;
+    constexpr std::size_t kMostDigits = 15;
+    std::int64_t number = 0;
+    if (!code.mask.Empty() || code.blankZero || code.keepPointed ||
+        code.sign != SignNotation::LeadingMinus || code.scale != code.decimals ||
+        code.decimals > kMostDecimals || code.currency.size() > 8 || code.suffix.size() > 8 ||
+        !ReadPlainInteger(value, kMostDigits, number)) {
+        return false;
+    }
+    char digits[kMostDigits + kMostDecimals + 1];
+    std::size_t count = 0;
+    auto magnitude = static_cast<std::uint64_t>(number < 0 ? -number : number);
+    // The digits from the last, at least one before the point.
+    const auto least = static_cast<std::size_t>(code.decimals) + 1;
+    while (magnitude != 0 || count < least) {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    ResultText text;
+    if (number < 0) {
+        text.Put('-');
+    }
+    text.Put(code.currency);
+    const std::string_view thousands = code.thousands.View();
+    const auto decimals = static_cast<std::size_t>(code.decimals);
+    for (std::size_t power = count; power-- > decimals;) {
+        text.Put(digits[power]);
+        const std::size_t integerPower = power - decimals;
+        if (integerPower > 0 && integerPower % 3 == 0) {
+            text.Put(thousands);
+        }
+    }
+    if (decimals > 0) {
+        text.Put(code.point.View());
+        for (std::size_t power = decimals; power-- > 0;) {
+            text.Put(digits[power]);
+        }
+    }
+    text.Put(code.suffix);
+    text.AppendTo(out);
+    return true;
+}
+
+}  // namespace
+
+QuickDate QuickDateOf(std::int32_t pickDay) {
+    // Neri and Schneider's Euclidean affine calendar: the day count is moved so that every
+    // supported day is a positive count from 1 March of a year before 0001, and the constant
+    // divisions become multiplications.
+    constexpr std::uint32_t kEras = 82;  // 400-year cycles moved
+    constexpr std::uint32_t kDaysPerEra = 146097;
+    constexpr std::int64_t kUnixEpochPickDay = 732;
+    constexpr std::int64_t kMarchZeroToUnixEpoch = 719468;
+    const auto n = static_cast<std::uint32_t>(pickDay - kUnixEpochPickDay + kMarchZeroToUnixEpoch +
+                                              std::int64_t{kDaysPerEra} * kEras);
+    const std::uint32_t n1 = 4 * n + 3;
+    const std::uint32_t century = n1 / kDaysPerEra;
+    const std::uint32_t n2 = n1 % kDaysPerEra | 3;
+    const std::uint64_t p2 = std::uint64_t{2939745} * n2;
+    const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+    const auto dayOfYear = static_cast<std::uint32_t>(p2 & 0xFFFFFFFFu) / 2939745 / 4;
+    const std::uint32_t n3 = 2141 * dayOfYear + 197913;
+    const std::uint32_t month = n3 >> 16;
+    const std::uint32_t day = (n3 & 0xFFFFu) / 2141;
+    const std::uint32_t january = dayOfYear >= 306 ? 1 : 0;
+    return QuickDate{100 * century + yearOfCentury - 400 * kEras + january,
+                     january != 0 ? month - 12 : month, day + 1};
+}
+
+bool QuickOconv(const ParsedCode& code, std::string_view value, std::string& out, int& status) {
+    status = 0;
+    if (code.encoding != Encoding::Bytes) {
+        return false;  // utf8 mode keeps to the general path
+    }
+    if (const auto* date = std::get_if<DateCode>(&code.rule)) {
+        return Date(*date, value, out);
+    }
+    if (const auto* time = std::get_if<TimeCode>(&code.rule)) {
+        return Clock(*time, value, out);
+    }
+    if (const auto* migration = std::get_if<MigrationCode>(&code.rule)) {
+        return PcSerial(*migration, value, out);
+    }
+    if (const auto* decimal = std::get_if<MaskedDecimalCode>(&code.rule)) {
+        return Decimal(*decimal, value, out);
+    }
+    return false;
+}
