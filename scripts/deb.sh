@@ -5,7 +5,8 @@
 # manual page, bash completion), libquorlin-dev_VERSION_amd64.deb (header, static library,
 # pkg-config file, the .so link) and python3-quorlin_VERSION_amd64.deb (the Python module).
 # VERSION, the publisher and the copyright come from the program's version information; the
-# maintainer is DEB_MAINTAINER when set, else the publisher.
+# maintainer is DEB_MAINTAINER when set, else the publisher. The Python module is built for
+# Debian's own /usr/bin/python3.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build/deb}")
@@ -27,22 +28,15 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 cd "$root"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { dpkg-buildflags --get "$1"; }
-python_module=()
-if [ -f "$root/python/CMakeLists.txt" ]; then
-    python_module=(-DQC_PYTHON=ON -DPython_EXECUTABLE=/usr/bin/python3)
-fi
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_C_FLAGS="$(flags CFLAGS) $(flags CPPFLAGS)" \
     -DCMAKE_CXX_FLAGS="$(flags CXXFLAGS) $(flags CPPFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(flags LDFLAGS)" \
-    -DCMAKE_MODULE_LINKER_FLAGS="$(flags LDFLAGS)" "${python_module[@]}" >/dev/null
+    -DCMAKE_MODULE_LINKER_FLAGS="$(flags LDFLAGS)" -DQC_PYTHON=ON \
+    -DPython_EXECUTABLE=/usr/bin/python3 >/dev/null
 # Only what is installed; the tests are not built here.
-targets=(quorlin manual)
-known=$(cmake --build "$build" --target help)
-for target in quorlin_shared quorlin_static quorlin_python quorlin_python_files; do
-    if grep -qx "\.\.\. $target" <<<"$known"; then targets+=("$target"); fi
-done
-cmake --build "$build" -j "${JOBS:-2}" --target "${targets[@]}"
+cmake --build "$build" -j "${JOBS:-2}" --target quorlin manual quorlin_shared quorlin_static \
+    quorlin_python quorlin_python_files
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -75,9 +69,12 @@ package_of() {
     mkdir -p "$deb/$package/$(dirname "$file")"
     mv "$stage/$file" "$deb/$package/$file"
 done
-packages=(quorlin)
-for package in libquorlin-dev python3-quorlin; do
-    if [ -d "$deb/$package" ]; then packages+=("$package"); fi
+packages=(quorlin libquorlin-dev python3-quorlin)
+for package in "${packages[@]}"; do
+    if [ ! -d "$deb/$package" ]; then
+        echo "deb: the build installed nothing for $package" >&2
+        exit 1
+    fi
 done
 
 for package in "${packages[@]}"; do
@@ -103,12 +100,10 @@ done
 
 # The shared library: its shlibs line and symbols for what links it, and ldconfig run when it
 # comes or goes.
-if compgen -G "$deb/quorlin/usr/lib/$multiarch/libquorlin.so.*" >/dev/null; then
-    echo "libquorlin 1 quorlin (>= $version)" >"$deb/quorlin/DEBIAN/shlibs"
-    echo "activate-noawait ldconfig" >"$deb/quorlin/DEBIAN/triggers"
-    (cd "$work" && dpkg-gensymbols -q -pquorlin -Pdebian/quorlin)
-    sed -i '1a\* Build-Depends-Package: libquorlin-dev' "$deb/quorlin/DEBIAN/symbols"
-fi
+echo "libquorlin 1 quorlin (>= $version)" >"$deb/quorlin/DEBIAN/shlibs"
+echo "activate-noawait ldconfig" >"$deb/quorlin/DEBIAN/triggers"
+(cd "$work" && dpkg-gensymbols -q -pquorlin -Pdebian/quorlin)
+sed -i '1a\* Build-Depends-Package: libquorlin-dev' "$deb/quorlin/DEBIAN/symbols"
 
 mkdir -p "$out_dir"
 cd "$work"
