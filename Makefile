@@ -1,6 +1,6 @@
 # The two commands of the README, `make run` and `make test`; `make dist` for the Windows installer
-# and zip; `make soak` for a long run of random user actions (ACTIONS, default 20000; SEED,
-# default 1). All do their set-up themselves.
+# and zip; `make deb` for the Debian packages; `make soak` for a long run of random user actions
+# (ACTIONS, default 20000; SEED, default 1). All do their set-up themselves.
 SHELL := /bin/bash
 JOBS ?= 2
 NATIVE := build/native
@@ -11,8 +11,8 @@ FUZZ := build/fuzz
 SECONDS ?= 60
 RUNS ?= -1
 
-.PHONY: run test dist soak cli python setup native win32 test-native test-win32 test-python fuzz \
-        test-fuzz format clean
+.PHONY: run test dist deb test-deb soak cli python setup native win32 test-native test-win32 \
+        test-python fuzz test-fuzz format clean
 
 setup:
 	bash scripts/setup.sh
@@ -25,10 +25,11 @@ win32: setup
 	cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WIN32) -j $(JOBS)
 
-# The command line, optimised and without sanitizers: build/release/quorlin.
+# The command line, optimised and without sanitizers: build/release/quorlin, and its manual page
+# build/release/quorlin.1.
 cli: setup
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-	cmake --build build/release -j $(JOBS) --target quorlin
+	cmake --build build/release -j $(JOBS) --target quorlin manual
 
 # The Python module for Debian's own interpreter (not a python3 earlier on PATH), optimised and
 # without sanitizers, with the quorlin program its tests compare with; then its wheel, made
@@ -67,13 +68,22 @@ fuzz: setup
 test-fuzz: setup
 	$(call fuzz_run,10,-1)
 
-test: test-native test-python test-win32 test-fuzz
+test: test-native test-python test-win32 test-fuzz test-deb
 
 run: win32
 	bash scripts/run.sh
 
 dist: win32
 	bash scripts/dist.sh $(WIN32) dist
+
+# The Debian packages of the program, its library and its Python module, in dist/.
+deb: setup
+	bash scripts/deb.sh build/deb dist
+
+# The packages' contents, an install on this machine, the installed program, manual page,
+# completion and module, and a purge that leaves the machine as it was.
+test-deb: deb
+	bash scripts/deb-check.sh dist
 
 ACTIONS ?= 20000
 SEED ?= 1

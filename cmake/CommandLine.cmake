@@ -35,3 +35,30 @@ endif()
 target_compile_options(quorlin PRIVATE ${QC_WARNINGS})
 set_target_properties(quorlin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+
+# The texts `quorlin help` prints and the manual page quorlin(1), both made from the manual's one
+# source by Debian's own python3 (a python3 earlier on PATH may be another one).
+set(QC_DOC_SOURCE ${CMAKE_SOURCE_DIR}/docs/quorlin.txt)
+set(QC_DOC_SCRIPT ${CMAKE_SOURCE_DIR}/scripts/quorlin-doc.py)
+set(QC_GENERATED ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${QC_GENERATED})
+add_custom_command(
+  OUTPUT ${QC_GENERATED}/QuorlinHelp.inc
+  COMMAND /usr/bin/python3 ${QC_DOC_SCRIPT} help ${QC_DOC_SOURCE} ${QC_GENERATED}/QuorlinHelp.inc
+  DEPENDS ${QC_DOC_SOURCE} ${QC_DOC_SCRIPT} VERBATIM)
+target_sources(qc_cli PRIVATE ${QC_GENERATED}/QuorlinHelp.inc)
+target_include_directories(qc_cli PRIVATE ${QC_GENERATED})
+
+if(NOT WIN32)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/quorlin.1
+    COMMAND /usr/bin/python3 ${QC_DOC_SCRIPT} man ${QC_DOC_SOURCE} ${QC_VERSION}
+            ${CMAKE_BINARY_DIR}/quorlin.1
+    DEPENDS ${QC_DOC_SOURCE} ${QC_DOC_SCRIPT} VERBATIM)
+  add_custom_target(manual ALL DEPENDS ${CMAKE_BINARY_DIR}/quorlin.1)
+
+  include(GNUInstallDirs)
+  install(FILES ${CMAKE_BINARY_DIR}/quorlin.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/quorlin.bash-completion
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME quorlin)
+endif()

@@ -11,13 +11,15 @@
 #include "base/Clock.h"
 #include "cli/CodeCommands.h"
 #include "cli/ConvertCommand.h"
+#include "cli/HelpTexts.h"
 #include "cli/ValueCommands.h"
 
 namespace {
 
 constexpr unsigned kMostJobs = 64;
 
-// The options every command takes, as given.
+// The options every command takes, as given. Their descriptions, like every text of the usage,
+// are in the manual's source (cli/HelpTexts.h).
 struct CommonArgs {
     std::string dialect = "universe";
     bool european = false;
@@ -26,28 +28,14 @@ struct CommonArgs {
 };
 
 void AddCommon(CLI::App& command, CommonArgs& args) {
-    command.add_option("--dialect", args.dialect, "universe (default) or pick")
-        ->check(CLI::IsMember({"universe", "pick"}));
-    command.add_flag("--european", args.european, "day before month (DMY) as the numeric order");
-    command.add_option("--today", args.today, "the current date (default: the clock)")
-        ->type_name("YYYY-MM-DD");
-    command.add_option("--encoding", args.encoding, "bytes (default) or utf8")
-        ->check(CLI::IsMember({"bytes", "utf8"}));
+    command.add_option("--dialect", args.dialect)->check(CLI::IsMember({"universe", "pick"}));
+    command.add_flag("--european", args.european);
+    command.add_option("--today", args.today);
+    command.add_option("--encoding", args.encoding)->check(CLI::IsMember({"bytes", "utf8"}));
 }
 
 void AddFormat(CLI::App& command, std::string& format) {
-    command
-        .add_option("--format", format,
-                    "text (aligned, the default on a terminal), tsv (with a header row, the "
-                    "default otherwise) or json (one object per value)")
-        ->check(CLI::IsMember({"text", "tsv", "json"}));
-}
-
-CLI::App* AddCommand(CLI::App& app, const char* name, const char* description,
-                     const char* example) {
-    CLI::App* command = app.add_subcommand(name, description);
-    command->footer(std::string("Example:\n  ") + example);
-    return command;
+    command.add_option("--format", format)->check(CLI::IsMember({"text", "tsv", "json"}));
 }
 
 // A mark name or a single byte for --delimiter.
@@ -185,85 +173,47 @@ int Invocation::RunConvertCommand() {
 }
 
 int Invocation::Run(int argc, const char* const argv[]) {
-    CLI::App app(
-        "quorlin: Pick days, times and characters, and the MultiValue conversion codes, "
-        "from a shell and over whole files.",
-        "quorlin");
+    CLI::App app("", "quorlin");
     app.set_version_flag("--version", std::string("quorlin ") + QC_VERSION);
     // Options are written the Unix way in both builds: a path like /tmp/x is never an option.
     app.allow_windows_style_options(false);
     app.require_subcommand(1);
-    app.get_formatter()->label("Subcommands", "Commands");
-    app.get_formatter()->label("SUBCOMMAND", "COMMAND");
-    app.footer(
-        "With no VALUE, each line of standard input is one value.\n"
-        "Exit codes: 0 done; 1 a value did not convert (oconv/iconv: the highest STATUS);\n"
-        "2 a file could not be read or written; 64 a usage error.\n"
-        "Example:\n  quorlin day 21527");
     AddCommon(app, common_);
 
-    CLI::App* day = AddCommand(app, "day", "a day in every form: Pick day, PC serial, ISO, weekday",
-                               "quorlin day 21527 pc:46364 2026-12-08 today");
-    day->add_option("VALUE", args_, "a Pick day, pc:SERIAL, YYYY-MM-DD or today");
-    CLI::App* time = AddCommand(app, "time", "a time of day in both forms: seconds and H:MM:SS",
-                                "quorlin time 62864 17:27:44");
-    time->add_option("VALUE", args_, "seconds past midnight or H:MM[:SS]");
-    CLI::App* chr = AddCommand(
-        app, "char", "a character in every form: Ascii, Dec, Hex, Binary, Ctrl (and its mark)",
-        "quorlin char A 65 x41 ^J VM");
-    chr->add_option("VALUE", args_,
-                    "a character (a lone digit is a code), a code (65, x41, 0x41, $41), a control "
-                    "letter (^J) or a mark name (IM AM FM VM SM SVM TM)");
-    CLI::App* diff =
-        AddCommand(app, "diff", "days from FROM to TO", "quorlin diff 2026-01-01 2026-12-08");
-    diff->add_option("FROM TO", args_, "two days, in any form of 'quorlin day'");
+    CLI::App* day = app.add_subcommand("day");
+    CLI::App* time = app.add_subcommand("time");
+    CLI::App* chr = app.add_subcommand("char");
+    CLI::App* diff = app.add_subcommand("diff");
     for (CLI::App* command : {day, time, chr, diff}) {
+        command->add_option("VALUE", args_);
         AddFormat(*command, format_);
     }
-    CLI::App* oconv = AddCommand(app, "oconv", "internal to external under a conversion code",
-                                 "quorlin oconv D4- 21527 --dialect pick");
-    CLI::App* iconv = AddCommand(app, "iconv", "external to internal under a conversion code",
-                                 "quorlin iconv D '12/8/2026'");
+    CLI::App* oconv = app.add_subcommand("oconv");
+    CLI::App* iconv = app.add_subcommand("iconv");
     for (CLI::App* command : {oconv, iconv}) {
-        command->add_option("CODE", code_,
-                            "a conversion code: D, MT, MX, MCDX, ISO, PC, ... (required)");
-        command->add_option("VALUE", args_, "values to convert");
-        command->add_flag("--status", withStatus_, "add the STATUS of each value after a tab");
+        command->add_option("CODE", code_);
+        command->add_option("VALUE", args_);
+        command->add_flag("--status", withStatus_);
     }
-    CLI::App* convert = AddCommand(
-        app, "convert", "convert chosen fields of every record of delimited files",
-        "quorlin convert --csv --header --field date=oconv:D4- --field 5=oconv:MTS orders.csv");
-    convert->add_flag("--csv", csv_, "CSV records: quoted fields, doubled quotes, CRLF or LF");
-    convert->add_flag("--tsv", tsv_, "tab-separated fields");
-    convert
-        ->add_option("--delimiter", delimiter_,
-                     "fields separated by this byte or mark (am, vm, sm, tm, im); with --csv "
-                     "it replaces the comma")
-        ->type_name("C");
-    convert->add_flag("--header", header_, "the first record names the columns");
-    convert
-        ->add_option("--field", fields_,
-                     "SPEC=oconv:CODE or SPEC=iconv:CODE; SPEC is a column number from 1 or, with "
-                     "--header, a name (repeatable)")
-        ->type_name("SPEC=DIRECTION:CODE")
+    CLI::App* convert = app.add_subcommand("convert");
+    convert->add_flag("--csv", csv_);
+    convert->add_flag("--tsv", tsv_);
+    convert->add_option("--delimiter", delimiter_);
+    convert->add_flag("--header", header_);
+    convert->add_option("--field", fields_)
         ->expected(1)
         ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    convert->add_option("--on-error", onError_, "keep (the original text), empty, or fail")
-        ->check(CLI::IsMember({"keep", "empty", "fail"}));
-    convert->add_option("-o,--output", output_, "write to this file (replaced only at the end)")
-        ->type_name("FILE");
-    convert->add_option("--jobs", jobs_, "chunks converted in parallel (default: the cores)")
-        ->type_name("N")
-        ->check(CLI::Range(1u, kMostJobs));
-    convert->add_flag("--quiet", quiet_, "no progress line and no summary");
-    convert->add_option("FILE", args_, "input files (default or '-': standard input)");
+    convert->add_option("--on-error", onError_)->check(CLI::IsMember({"keep", "empty", "fail"}));
+    convert->add_option("-o,--output", output_);
+    convert->add_option("--jobs", jobs_)->check(CLI::Range(1u, kMostJobs));
+    convert->add_flag("--quiet", quiet_);
+    convert->add_option("FILE", args_);
     for (CLI::App* command : {day, time, chr, diff, oconv, iconv, convert}) {
         AddCommon(*command, common_);
     }
-    CLI::App* help =
-        AddCommand(app, "help", "the usage of quorlin or of one command", "quorlin help convert");
-    help->add_option("COMMAND", helpTopic_, "a command");
+    CLI::App* help = app.add_subcommand("help");
+    help->add_option("TOPIC", helpTopic_);
 
     // A first word that names no command would otherwise be reported as a missing command.
     if (argc > 1 && argv[1][0] != '-') {
@@ -288,10 +238,10 @@ int Invocation::Run(int argc, const char* const argv[]) {
     try {
         app.parse(parsed, argv);
     } catch (const CLI::CallForHelp&) {
-        Print(app.help());
-        return 0;
-    } catch (const CLI::CallForAllHelp&) {
-        Print(app.help());
+        // -h or --help: the usage of the command it follows, or of the program.
+        const auto commands = app.get_subcommands();
+        Print(std::string(commands.empty() ? GeneralHelp()
+                                           : TopicHelp(commands.front()->get_name())));
         return 0;
     } catch (const CLI::CallForVersion&) {
         Print(app.version() + "\n");
@@ -300,17 +250,12 @@ int Invocation::Run(int argc, const char* const argv[]) {
         return Usage(e.what());
     }
     if (help->parsed()) {
-        if (helpTopic_.empty()) {
-            Print(app.help());
-            return 0;
+        const std::string_view text = helpTopic_.empty() ? GeneralHelp() : TopicHelp(helpTopic_);
+        if (text.empty()) {
+            return Usage("help: no command or topic named '" + helpTopic_ + "'");
         }
-        for (CLI::App* command : app.get_subcommands({})) {
-            if (command->get_name() == helpTopic_) {
-                Print(command->help());
-                return 0;
-            }
-        }
-        return Usage("help: no command named '" + helpTopic_ + "'");
+        Print(std::string(text));
+        return 0;
     }
     if ((oconv->parsed() || iconv->parsed()) && code_.empty() && !afterDashes.empty()) {
         code_ = afterDashes.front();
