@@ -49,9 +49,14 @@ test-python: python
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure
 
+# A machine that cannot run 32-bit programs runs these suites on a 64-bit build under wine64
+# instead (scripts/test-win64.sh), and says so.
 test-win32: win32
-	bash scripts/wine-prefix.sh build/wine/unit
-	cd $(WIN32) && ctest --output-on-failure
+	if [ "$$(bash scripts/wine-bits.sh)" = 32 ]; then \
+	    bash scripts/wine-prefix.sh build/wine/unit && cd $(WIN32) && ctest --output-on-failure; \
+	else \
+	    JOBS=$(JOBS) bash scripts/test-win64.sh; \
+	fi
 
 # The libFuzzer targets of tests/fuzz (clang), each run on a copy of its seed corpus; any
 # finding fails the run and is kept under build/fuzz/runs/<target>/findings/.

@@ -1,5 +1,7 @@
 # Shared by run.sh, screenshot.sh and e2e.sh (sourced, not run): a private virtual X display
 # and a screenshot of the program's main window. Everything started here is stopped by its PID.
+# `wine` is 64-bit Wine where the machine cannot run 32-bit programs (wine-bits.sh).
+source "$(dirname "${BASH_SOURCE[0]}")/wine-bits.sh"
 
 # Starts Xvfb on the first free display number from 90 on; sets QC_XVFB_PID and DISPLAY.
 qc_start_xvfb() {
@@ -80,7 +82,7 @@ qc_screenshot_program() {
 # The environment every Wine run of the program gets: quiet, no Mono/Gecko prompts, pinned locale.
 # (bash warns when the locale is not generated on the machine; Wine does not need it generated.)
 qc_wine_env() {
-    export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win$QC_WINE_BITS WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     { export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8; } 2>/dev/null
 }
 
@@ -88,6 +90,11 @@ qc_wine_env() {
 # the prefix. Sets QC_EXE and exports WINEPREFIX with the Wine environment.
 qc_program_in_prefix() {
     QC_EXE=build/win32/QuorlinConversion.exe
+    if [ "$QC_WINE_BITS" = 64 ]; then
+        echo "$1: this machine cannot run 32-bit programs: it runs the 64-bit build under wine64"
+        QC_EXE=build/win64/QuorlinConversion.exe
+        bash scripts/build-win64.sh build/win64 QuorlinConversion >/dev/null
+    fi
     if [ ! -f "$QC_EXE" ]; then
         echo "$1: $QC_EXE is missing; build it with 'make win32'" >&2
         exit 1

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake make g++ ninja-build googletest clang-format libcli11-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 fonts-wine
   xvfb xauth x11-apps xdotool imagemagick
   nsis zip unzip python3 locales
   pkg-config pybind11-dev python3-dev python3-numpy python3-pandas python3-dask python3-distributed

@@ -11,11 +11,14 @@
 #include "toolkit/win32/Win32Icon.h"
 #include "toolkit/win32/Win32Timer.h"
 
-// The record goes to the shell in its 488-byte form: the platform's record is longer (it has
-// grown since), and the size field tells the shell which form it gets.
-static_assert(offsetof(NOTIFYICONDATAA, guidItem) == kNotifyIconDataSize);
-static_assert(offsetof(NOTIFYICONDATAA, szTip) == offsetof(TNotifyIconData, szTip));
-static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) == offsetof(TNotifyIconData, dwInfoFlags));
+// The record goes to the shell in the form the platform-free record describes, the one that ends
+// before guidItem: the platform's record is longer (it has grown since), and the size field tells
+// the shell which form it gets. That form is 488 bytes on 32-bit Windows and longer on 64-bit
+// Windows, whose handles are wider.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V2_SIZE == kNotifyIconDataSize);
+static_assert(sizeof(NOTIFYICONDATAA::szTip) == sizeof(TNotifyIconData::szTip));
+static_assert(sizeof(NOTIFYICONDATAA::szInfo) == sizeof(TNotifyIconData::szInfo));
+static_assert(sizeof(NOTIFYICONDATAA::szInfoTitle) == sizeof(TNotifyIconData::szInfoTitle));
 static_assert(NIM_ADD == nimAdd && NIM_MODIFY == nimModify && NIM_DELETE == nimDelete);
 static_assert(NIF_MESSAGE == kNifMessage && NIF_ICON == kNifIcon && NIF_TIP == kNifTip);
 static_assert(SW_HIDE == kSwHide && SW_RESTORE == kSwRestore);
@@ -25,7 +28,9 @@ namespace {
 
 bool CallShell(TNotifyIconOperation operation, const TNotifyIconData& data) {
     NOTIFYICONDATAA record{};
-    record.cbSize = data.cbSize;
+    // The shell's size of the form the caller chose (the only one it builds).
+    record.cbSize = data.cbSize == kNotifyIconDataSize ? static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE)
+                                                       : data.cbSize;
     record.hWnd = FromHandleValue<HWND>(data.hWnd);
     record.uID = data.uID;
     record.uFlags = data.uFlags;

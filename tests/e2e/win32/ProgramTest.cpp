@@ -131,9 +131,17 @@ void ProgramTest::WaitUntilIdle() const {
                             &result);
         return static_cast<unsigned long>(result);
     };
+    // A button holds the mouse until its click has been handled to the end (it reports the click
+    // first): a click sent before it lets go would go to it, wherever it lands.
+    const DWORD thread = GetWindowThreadProcessId(program_->Main(), nullptr);
+    const auto mouseFree = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) != FALSE && info.hwndCapture == nullptr;
+    };
     const unsigned long before = clicksTaken();
     ClickCentre(Control(name));
-    if (WaitUntil([&] { return clicksTaken() >= before + 2; }))
+    if (WaitUntil([&] { return clicksTaken() >= before + 2 && mouseFree(); }))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the program did not take the click on " << name;
 }
