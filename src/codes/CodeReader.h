@@ -16,6 +16,13 @@ struct CodeError {
     std::string reason;
 };
 
+// Records why a code is invalid and answers false, for the parsers that answer whether a code
+// is valid.
+inline bool Fail(CodeError& error, CodeError found) {
+    error = std::move(found);
+    return false;
+}
+
 // One character of a code kept for output (a separator or a group delimiter).
 struct CodeCharacter {
     char bytes[4] = {};
@@ -23,6 +30,14 @@ struct CodeCharacter {
 
     std::string_view View() const { return {bytes, length}; }
 };
+
+// A one-byte character.
+inline CodeCharacter OneByte(char c) {
+    CodeCharacter character;
+    character.bytes[0] = c;
+    character.length = 1;
+    return character;
+}
 
 class CodeReader {
   public:

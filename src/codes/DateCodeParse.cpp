@@ -35,18 +35,6 @@ DatePart PartOf(Family family) {
                                  : (family == Family::Month ? DatePart::Month : DatePart::Year);
 }
 
-CodeCharacter OneByte(char c) {
-    CodeCharacter character;
-    character.bytes[0] = c;
-    character.length = 1;
-    return character;
-}
-
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 // The year digit n: 0 (no year) to 4.
 bool TakeYearDigit(CodeReader& reader, DateCode& code, CodeError& error) {
     if (!reader.AtDigit(0) || reader.Upper() > '4') {

@@ -7,18 +7,6 @@
 
 namespace {
 
-CodeCharacter OneByte(char c) {
-    CodeCharacter character;
-    character.bytes[0] = c;
-    character.length = 1;
-    return character;
-}
-
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 // Runs and literals from the cursor up to end; # runs show hashFill.
 bool ParseRunsAndLiterals(CodeReader& reader, std::size_t end, CodeCharacter hashFill,
                           DecimalMask& mask, CodeError& error) {

@@ -5,15 +5,6 @@
 #include "codes/CodeCount.h"
 #include "codes/ConversionCode.h"
 
-namespace {
-
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
-}  // namespace
-
 int GroupCode::Oconv(std::string_view piece, std::string& out) const {
     const std::string_view separator = delimiter.View();
     std::size_t start = 0;

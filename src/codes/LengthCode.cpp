@@ -6,15 +6,6 @@
 #include "codes/DirectText.h"
 #include "codes/TextCharacters.h"
 
-namespace {
-
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
-}  // namespace
-
 int LengthCode::Oconv(std::string_view piece, std::string& out) const {
     if (piece.empty()) {
         return kStatusConverted;  // "", as every code gives for an empty value

@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::size_t kLongestAffix = 8;
 
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 CodeCharacter CharacterOf(std::string_view text) {
     CodeCharacter character;
     for (std::size_t i = 0; i < text.size() && i < sizeof character.bytes; ++i) {

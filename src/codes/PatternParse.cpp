@@ -6,11 +6,6 @@
 
 namespace {
 
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 // Adds literal bytes to the template, joining them to a literal just before.
 void AddLiteral(PatternCode& code, std::size_t templateStart, std::string_view text) {
     const std::size_t characters = CountTextCharacters(text, code.encoding);

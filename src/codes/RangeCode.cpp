@@ -16,11 +16,6 @@ struct DecimalValue {
     std::string_view fraction;
 };
 
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 std::size_t DigitRun(std::string_view text, std::size_t from) {
     std::size_t end = from;
     while (end < text.size() && IsAsciiDigit(text[end])) {

@@ -4,11 +4,6 @@
 
 namespace {
 
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 // Takes the text from the cursor up to the next ';' or the end, checking that it holds no mark.
 bool TakeText(CodeReader& reader, std::string& text, CodeError& error) {
     const std::string_view code = reader.Code();

@@ -7,11 +7,6 @@
 
 namespace {
 
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 // A count at the cursor that must be at least 1, with the reason when it is 0.
 bool TakePositive(CodeReader& reader, const char* zeroReason, std::size_t& value,
                   CodeError& error) {

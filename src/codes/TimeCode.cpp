@@ -12,11 +12,6 @@ namespace {
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kMillisecondsPerDay = 86400000;
 
-bool Fail(CodeError& error, CodeError found) {
-    error = std::move(found);
-    return false;
-}
-
 }  // namespace
 
 bool ParseTimeCode(CodeReader& reader, Dialect dialect, TimeCode& code, CodeError& error) {
