@@ -87,6 +87,35 @@ settings_of() {
     esac
 }
 
+# Runs scenario $name under $setting in a fresh copy of its prefix; sets result, writes $log.
+run_scenario() {
+    run=$((run + 1))
+    current_prefix=$wine_root/e2e-runs/$run
+    cp -a "$wine_root/e2e-$dpi" "$current_prefix"
+    (
+        export WINEPREFIX=$current_prefix
+        { export LANG=$lang LC_ALL=$lang; } 2>/dev/null
+        if [ "$suite" != "${suite#DayFirst}" ]; then
+            # Wine rewrites the regional settings when the locale changes; set them under it.
+            wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd/MM/yyyy /f
+            wine reg add 'HKCU\Control Panel\International' /v sDate /d / /f
+        fi >/dev/null 2>&1 </dev/null
+        QC_E2E_EXE=$(windows_path "$exe") QC_E2E_ARTIFACTS=$(windows_path "$artifacts") \
+            QC_E2E_MINIMAL=$(windows_path "$minimal") QC_E2E_VARIANT=$variant \
+            wine "$driver" "--gtest_filter=$name" --gtest_color=no >"$log" 2>&1 </dev/null
+    ) && result=0 || result=$?
+    WINEPREFIX=$current_prefix wineserver -k 2>/dev/null || true
+    rm -rf "$current_prefix"
+    current_prefix=
+}
+
+# Under 64-bit Wine (a machine that cannot run 32-bit programs) a failed scenario is tried once
+# more and both tries are reported: there, and only there, a key chord or a start has been seen
+# to go astray now and then in Wine itself (a Shift not yet down for the key after it; a page
+# fault inside Wine before the program's first window), which no 32-bit run has shown.
+attempts=1
+[ "$QC_WINE_BITS" = 64 ] && attempts=2
+retried=()
 passed=0
 failed=()
 started=$SECONDS
@@ -100,25 +129,21 @@ for name in "${scenarios[@]}"; do
         variant=
         [ "${#settings[@]}" -gt 1 ] && variant=${setting#*:}-$dpi
         label=$name${variant:+@$variant}
-        run=$((run + 1))
-        current_prefix=$wine_root/e2e-runs/$run
-        cp -a "$wine_root/e2e-$dpi" "$current_prefix"
         log=$artifacts/${label//\//_}.log
-        (
-            export WINEPREFIX=$current_prefix
-            { export LANG=$lang LC_ALL=$lang; } 2>/dev/null
-            if [ "$suite" != "${suite#DayFirst}" ]; then
-                # Wine rewrites the regional settings when the locale changes; set them under it.
-                wine reg add 'HKCU\Control Panel\International' /v sShortDate /d dd/MM/yyyy /f
-                wine reg add 'HKCU\Control Panel\International' /v sDate /d / /f
-            fi >/dev/null 2>&1 </dev/null
-            QC_E2E_EXE=$(windows_path "$exe") QC_E2E_ARTIFACTS=$(windows_path "$artifacts") \
-                QC_E2E_MINIMAL=$(windows_path "$minimal") QC_E2E_VARIANT=$variant \
-                wine "$driver" "--gtest_filter=$name" --gtest_color=no >"$log" 2>&1 </dev/null
-        ) && result=0 || result=$?
-        WINEPREFIX=$current_prefix wineserver -k 2>/dev/null || true
-        rm -rf "$current_prefix"
-        current_prefix=
+        for ((attempt = 1; attempt <= attempts; attempt++)); do
+            run_scenario
+            if [ "$result" -eq 0 ] && grep -q '^\[  PASSED  \]' "$log"; then
+                break
+            fi
+            if ((attempt < attempts)); then
+                # Only under wine64 (see attempts above): the first try's log is kept beside.
+                mv "$log" "${log%.log}.try$attempt.log"
+                retried+=("$label")
+                printf 'e2e: retry  %s (failed under wine64 at try %d:)\n' "$label" "$attempt"
+                grep -E 'Failure|error:|page fault|shows' "${log%.log}.try$attempt.log" |
+                    grep -v '^\[' | sed 's/^/        /' | head -n 10 || true
+            fi
+        done
 
         if [ "$result" -eq 0 ] && grep -q '^\[  PASSED  \]' "$log"; then
             passed=$((passed + 1))
@@ -138,6 +163,9 @@ for bmp in "$artifacts"/*.bmp; do
     convert "$bmp" "${bmp%.bmp}.png" 2>/dev/null && rm -f "$bmp"
 done
 
+if [ "${#retried[@]}" -gt 0 ]; then
+    echo "e2e: tried twice under wine64: ${retried[*]}"
+fi
 echo "e2e: ${passed} passed, ${#failed[@]} failed, $((SECONDS - started)) s;" \
     "screenshots and logs in $artifacts"
 [ "${#failed[@]}" -eq 0 ]
