@@ -39,6 +39,40 @@ PyObject* Decode(ValueKind kind, const char* data, std::size_t size) {
 
 }  // namespace
 
+void ChunkSources::Split(const ValueBatch& batch, ConversionMemo& memo) {
+    const std::size_t count = batch.Count();
+    sources_.resize(count);
+    values_.clear();
+    lengths_.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        const ValueKind kind = batch.Kind(i);
+        const char* value = batch.Values()[i];
+        const std::size_t length = batch.Lengths()[i];
+        if (kind == ValueKind::kMissing) {
+            sources_[i] = Source{kMissing, nullptr};
+            continue;
+        }
+        if (memo.Active()) {
+            if (const ConversionMemo::Entry* known = memo.Find(kind, value, length)) {
+                sources_[i] = Source{kKnown, known};
+                continue;
+            }
+        }
+        sources_[i] = Source{values_.size(), nullptr};
+        values_.push_back(value);
+        lengths_.push_back(length);
+    }
+}
+
+void ChunkSources::Statuses(const unsigned char* converted, unsigned char* statuses) const {
+    for (std::size_t i = 0; i < sources_.size(); ++i) {
+        const Source& source = sources_[i];
+        statuses[i] = source.output == kMissing ? 0
+                      : source.output == kKnown ? source.known->status
+                                                : converted[source.output];
+    }
+}
+
 std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses) {
     for (std::size_t i = 0; i < batch.Count(); ++i) {
         if (batch.Kind(i) != ValueKind::kMissing && Failed(statuses[i])) {
@@ -48,28 +82,38 @@ std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses)
     return batch.Count();
 }
 
-bool PutOutputs(PyObject* list, std::size_t begin, const ValueBatch& batch,
-                const quorlin_results* results, OnFailure onFailure, PyObject* items,
-                PyObject* missing) {
+bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatch& batch,
+                              const quorlin_results* results, OnFailure onFailure, PyObject* items,
+                              PyObject* missing, ConversionMemo& memo) const {
     const char* data = nullptr;
     const std::size_t* offsets = nullptr;
     const std::size_t* lengths = nullptr;
     const unsigned char* statuses = nullptr;
-    std::size_t count = 0;
-    quorlin_results_view(results, &data, &offsets, &lengths, &statuses, &count);
-    for (std::size_t i = 0; i < count; ++i) {
+    quorlin_results_view(results, &data, &offsets, &lengths, &statuses, nullptr);
+    for (std::size_t i = 0; i < sources_.size(); ++i) {
         const auto position = static_cast<Py_ssize_t>(begin + i);
-        PyObject* given = items != nullptr ? PyTuple_GET_ITEM(items, position) : missing;
-        const ValueKind kind = batch.Kind(i);
+        const Source& source = sources_[i];
         PyObject* output = nullptr;
-        if (kind == ValueKind::kMissing) {
-            output = NewReference(given);
-        } else if (Failed(statuses[i]) && onFailure == OnFailure::kKeep) {
-            output = kind == ValueKind::kNumber
-                         ? Decode(kind, batch.Values()[i], batch.Lengths()[i])
-                         : NewReference(given);
+        if (source.output == kKnown) {
+            output = NewReference(source.known->result);
+        } else if (source.output == kMissing) {
+            output = NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position) : missing);
         } else {
-            output = Decode(kind, data + offsets[i], lengths[i]);
+            const std::size_t j = source.output;
+            const ValueKind kind = batch.Kind(i);
+            if (!Failed(statuses[j])) {
+                output = Decode(kind, data + offsets[j], lengths[j]);
+                if (output != nullptr && memo.Active()) {
+                    memo.Remember(kind, batch.Values()[i], batch.Lengths()[i], output, statuses[j]);
+                }
+            } else if (onFailure == OnFailure::kEmpty) {
+                output = Decode(kind, data + offsets[j], lengths[j]);
+            } else {
+                output = kind == ValueKind::kNumber
+                             ? Decode(kind, batch.Values()[i], batch.Lengths()[i])
+                             : NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position)
+                                                             : missing);
+            }
         }
         if (output == nullptr) {
             return false;

@@ -123,27 +123,32 @@ class ParsedCode {
             throw py::error_already_set();
         }
         char* statusBytes = PyBytes_AS_STRING(statuses.ptr());
-        std::memset(statusBytes, 0, count);
         quorlin_results* made = nullptr;
         Check(quorlin_results_new(&made));
         const std::unique_ptr<quorlin_results, ResultsDeleter> results(made);
         ValueBatch batch;
+        ChunkSources sources;
+        ConversionMemo memo(count);
         std::size_t firstFailure = count;
         for (std::size_t begin = 0; begin < count; begin += kChunk) {
             const std::size_t end = std::min(count, begin + kChunk);
             if (!read(batch, begin, end)) {
                 throw py::error_already_set();
             }
+            sources.Split(batch, memo);
             int converted = QUORLIN_OK;
             {
                 const py::gil_scoped_release unlocked;
-                converted = quorlin_convert_batch(code_.get(), direction, batch.Values(),
-                                                  batch.Lengths(), batch.Count(), results.get());
+                converted =
+                    quorlin_convert_batch(code_.get(), direction, sources.Values(),
+                                          sources.Lengths(), sources.ToConvert(), results.get());
             }
             Check(converted);
-            const unsigned char* chunkStatuses = nullptr;
-            quorlin_results_view(results.get(), nullptr, nullptr, nullptr, &chunkStatuses, nullptr);
-            std::memcpy(statusBytes + begin, chunkStatuses, batch.Count());
+            const unsigned char* convertedStatuses = nullptr;
+            quorlin_results_view(results.get(), nullptr, nullptr, nullptr, &convertedStatuses,
+                                 nullptr);
+            unsigned char* chunkStatuses = reinterpret_cast<unsigned char*>(statusBytes + begin);
+            sources.Statuses(convertedStatuses, chunkStatuses);
             const std::size_t failure = FirstFailure(batch, chunkStatuses);
             if (firstFailure == count && failure < batch.Count()) {
                 firstFailure = begin + failure;
@@ -151,8 +156,8 @@ class ParsedCode {
                     return py::make_tuple(py::none(), statuses, py::int_(firstFailure));
                 }
             }
-            if (!PutOutputs(outputs.ptr(), begin, batch, results.get(),
-                            static_cast<OnFailure>(onFailure), items, missing)) {
+            if (!sources.PutOutputs(outputs.ptr(), begin, batch, results.get(),
+                                    static_cast<OnFailure>(onFailure), items, missing, memo)) {
                 throw py::error_already_set();
             }
         }

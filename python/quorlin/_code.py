@@ -156,6 +156,9 @@ class Code:
         code returns for a failure (OCONV: the input, ICONV: ``""``); ``"raise"`` raises
         ``ConversionError`` naming the first one.
 
+        A value repeated in ``values`` is converted once: its repeats share the same (immutable)
+        result object.
+
         With ``status=True`` it returns ``(results, statuses)``, the STATUS of each value in the
         same kind (0 converted, 1 bad input, 2 bad code, 3 converted but suspect; 0 for a missing
         value).

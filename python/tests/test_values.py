@@ -192,3 +192,19 @@ def test_the_documented_examples_hold():
     with pytest.raises(quorlin.CodeError) as raised:
         quorlin.Code("MT'é")  # ends too early: a position counts characters in a str
     assert raised.value.position == 4
+
+
+@pytest.mark.parametrize("distinct", [50, 200_000])
+def test_repeated_values_convert_as_each_one_alone(distinct):
+    # Repeats take the result of their first occurrence, across chunks of the call; failures,
+    # kinds and missing values are never mixed up, also once the values are too varied to share.
+    rng = np.random.default_rng(distinct)
+    days = [int(d) for d in rng.integers(-1000, -1000 + distinct, 40_000)]
+    kinds = (str, int, lambda d: str(d).encode())
+    values = [kinds[i % 3](d) for i, d in enumerate(days)]
+    values[10::7000] = ["x"] * len(values[10::7000])
+    values[11::7000] = [None] * len(values[11::7000])
+    results, statuses = D4.oconv(values, status=True)
+    alone = [D4.oconv([v], status=True) for v in values]
+    assert results == [r[0] for r, _ in alone] and statuses == [s[0] for _, s in alone]
+    assert D4.oconv(values, errors="empty")[10] == "x" and statuses[11] == 0
