@@ -167,12 +167,15 @@ FieldFitter::FieldFitter(RecordFormat format) : csv_(format.kind == RecordKind::
 }
 
 FieldFit FieldFitter::Fit(std::string_view value) const {
+    // No early exit: a special byte is rare, and a loop without a branch per byte runs faster.
+    unsigned char any = 0;
     for (const char c : value) {
-        if (special_[Byte(c)] != 0) {
-            return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
-        }
+        any |= special_[Byte(c)];
     }
-    return FieldFit::kPlain;
+    if (any == 0) {
+        return FieldFit::kPlain;
+    }
+    return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
 }
 
 FieldFit FitOfValue(std::string_view value, RecordFormat format) {

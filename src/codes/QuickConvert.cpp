@@ -35,9 +35,10 @@ class ResultText {
         Pair(value % 100);
     }
     void Put(char c) { *next_++ = c; }
-    void Put(std::string_view text) {
-        std::memcpy(next_, text.data(), text.size());
-        next_ += text.size();
+    void Put(std::string_view text) {  // a few bytes: a loop costs less than a call of memcpy
+        for (const char c : text) {
+            *next_++ = c;
+        }
     }
     // The decimal digits of value, no padding.
     void Number(std::uint64_t value) {
@@ -56,6 +57,15 @@ class ResultText {
         }
         Put(std::string_view(start, static_cast<std::size_t>(digits + sizeof digits - start)));
     }
+    // The last `width` decimal digits of value, with leading zeros.
+    void Padded(std::uint64_t value, std::size_t width) {
+        for (std::size_t i = width; i-- > 0;) {
+            next_[i] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+        next_ += width;
+    }
+    std::string_view View() const { return {bytes_, static_cast<std::size_t>(next_ - bytes_)}; }
     void AppendTo(std::string& out) const {
         out.append(bytes_, static_cast<std::size_t>(next_ - bytes_));
     }
@@ -71,18 +81,25 @@ bool ReadPlainInteger(std::string_view text, std::size_t most, std::int64_t& val
     if (negative) {
         text.remove_prefix(1);
     }
-    if (text.empty() || text.size() > most) {
+    constexpr std::size_t kMostInt64Digits = 18;
+    if (text.empty() || text.size() > most || text.size() > kMostInt64Digits) {
         return false;
     }
-    std::int64_t magnitude = 0;
+    // A byte that is no digit is noted, not branched on: the digits of real data are digits.
+    // Unsigned, so that the sum of such bytes wraps harmlessly before it is thrown away.
+    std::uint64_t magnitude = 0;
+    bool digitsOnly = true;
     for (const char c : text) {
         const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
-        if (digit > 9) {
-            return false;
-        }
+        digitsOnly &= digit <= 9;
         magnitude = magnitude * 10 + digit;
     }
-    value = negative ? -magnitude : magnitude;
+    if (!digitsOnly) {
+        return false;
+    }
+    // At most 18 digits: inside int64.
+    const auto signedMagnitude = static_cast<std::int64_t>(magnitude);
+    value = negative ? -signedMagnitude : signedMagnitude;
     return true;
 }
 
@@ -222,6 +239,39 @@ bool PcSerial(const MigrationCode& code, std::string_view value, std::string& ou
     return true;
 }
 
+std::uint64_t PowerOfTen(std::size_t exponent) {  // exponent < 10
+    constexpr std::array<std::uint64_t, 10> kPowers = {
+        1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+    return kPowers[exponent];
+}
+
+// value / 10^exponent for exponent < 10, each a division by a constant, which compiles to a
+// multiplication.
+std::uint64_t DividedByPowerOfTen(std::uint64_t value, std::size_t exponent) {
+    switch (exponent) {
+        case 0:
+            return value;
+        case 1:
+            return value / 10;
+        case 2:
+            return value / 100;
+        case 3:
+            return value / 1000;
+        case 4:
+            return value / 10000;
+        case 5:
+            return value / 100000;
+        case 6:
+            return value / 1000000;
+        case 7:
+            return value / 10000000;
+        case 8:
+            return value / 100000000;
+        default:
+            return value / 1000000000;
+    }
+}
+
 // A stored integer written with as many decimals as it is scaled by (MD2 of 12345 is 123.45),
 // with its currency, thousands, point and suffix but no mask, no rounding and a leading minus.
 bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string& out) {
@@ -234,34 +284,33 @@ bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string&
         !ReadPlainInteger(value, kMostDigits, number)) {
         return false;
     }
-    char digits[kMostDigits + kMostDecimals + 1];
-    std::size_t count = 0;
-    auto magnitude = static_cast<std::uint64_t>(number < 0 ? -number : number);
-    // The digits from the last, at least one before the point.
-    const auto least = static_cast<std::size_t>(code.decimals) + 1;
-    while (magnitude != 0 || count < least) {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    }
+    const auto magnitude = static_cast<std::uint64_t>(number < 0 ? -number : number);
+    const auto decimals = static_cast<std::size_t>(code.decimals);
+    const std::uint64_t whole = DividedByPowerOfTen(magnitude, decimals);
     ResultText text;
     if (number < 0) {
         text.Put('-');
     }
     text.Put(code.currency);
     const std::string_view thousands = code.thousands.View();
-    const auto decimals = static_cast<std::size_t>(code.decimals);
-    for (std::size_t power = count; power-- > decimals;) {
-        text.Put(digits[power]);
-        const std::size_t integerPower = power - decimals;
-        if (integerPower > 0 && integerPower % 3 == 0) {
-            text.Put(thousands);
+    if (thousands.empty() || whole < 1000) {
+        text.Number(whole);
+    } else {
+        // The whole part's digits, then written in groups of three from the first.
+        ResultText digits;
+        digits.Number(whole);
+        const std::string_view all = digits.View();
+        std::size_t group = all.size() % 3 == 0 ? 3 : all.size() % 3;
+        for (std::size_t at = 0; at < all.size(); at += group, group = 3) {
+            if (at != 0) {
+                text.Put(thousands);
+            }
+            text.Put(all.substr(at, group));
         }
     }
     if (decimals > 0) {
         text.Put(code.point.View());
-        for (std::size_t power = decimals; power-- > 0;) {
-            text.Put(digits[power]);
-        }
+        text.Padded(magnitude - whole * PowerOfTen(decimals), decimals);
     }
     text.Put(code.suffix);
     text.AppendTo(out);
@@ -289,9 +338,11 @@ QuickDate QuickDateOf(std::int32_t pickDay) {
     const std::uint32_t n3 = 2141 * dayOfYear + 197913;
     const std::uint32_t month = n3 >> 16;
     const std::uint32_t day = (n3 & 0xFFFFu) / 2141;
-    const std::uint32_t january = dayOfYear >= 306 ? 1 : 0;
-    return QuickDate{100 * century + yearOfCentury - 400 * kEras + january,
-                     january != 0 ? month - 12 : month, day + 1};
+    // 1 from January on (day 306 of a year counted from March), without a branch: random days
+    // would mispredict one.
+    const std::uint32_t january = (dayOfYear + 206) >> 9;
+    return QuickDate{100 * century + yearOfCentury - 400 * kEras + january, month - 12 * january,
+                     day + 1};
 }
 
 bool QuickOconv(const ParsedCode& code, std::string_view value, std::string& out, int& status) {
