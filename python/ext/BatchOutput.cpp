@@ -40,6 +40,7 @@ PyObject* Decode(ValueKind kind, const char* data, std::size_t size) {
 }  // namespace
 
 void ChunkSources::Split(const ValueBatch& batch, ConversionMemo& memo) {
+    using State = ConversionMemo::State;
     const std::size_t count = batch.Count();
     sources_.resize(count);
     values_.clear();
@@ -52,13 +53,21 @@ void ChunkSources::Split(const ValueBatch& batch, ConversionMemo& memo) {
             sources_[i] = Source{kMissing, nullptr};
             continue;
         }
+        ConversionMemo::Entry* entry = nullptr;
         if (memo.Active()) {
-            if (const ConversionMemo::Entry* known = memo.Find(kind, value, length)) {
-                sources_[i] = Source{kKnown, known};
+            entry = memo.Find(kind, value, length);
+            if (entry != nullptr && entry->state == State::kDone) {
+                sources_[i] = Source{kKnown, entry};
                 continue;
             }
+            if (entry != nullptr && entry->state == State::kPending) {
+                sources_[i] = Source{entry->output, entry};  // a repeat within this chunk
+                continue;
+            }
+            // A value that failed before is converted again, on its own.
+            entry = entry == nullptr ? memo.Add(kind, value, length, values_.size()) : nullptr;
         }
-        sources_[i] = Source{values_.size(), nullptr};
+        sources_[i] = Source{values_.size(), entry};
         values_.push_back(value);
         lengths_.push_back(length);
     }
@@ -68,7 +77,7 @@ void ChunkSources::Statuses(const unsigned char* converted, unsigned char* statu
     for (std::size_t i = 0; i < sources_.size(); ++i) {
         const Source& source = sources_[i];
         statuses[i] = source.output == kMissing ? 0
-                      : source.output == kKnown ? source.known->status
+                      : source.output == kKnown ? source.entry->status
                                                 : converted[source.output];
     }
 }
@@ -84,7 +93,7 @@ std::size_t FirstFailure(const ValueBatch& batch, const unsigned char* statuses)
 
 bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatch& batch,
                               const quorlin_results* results, OnFailure onFailure, PyObject* items,
-                              PyObject* missing, ConversionMemo& memo) const {
+                              PyObject* missing) const {
     const char* data = nullptr;
     const std::size_t* offsets = nullptr;
     const std::size_t* lengths = nullptr;
@@ -93,9 +102,11 @@ bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatc
     for (std::size_t i = 0; i < sources_.size(); ++i) {
         const auto position = static_cast<Py_ssize_t>(begin + i);
         const Source& source = sources_[i];
+        ConversionMemo::Entry* entry = source.entry;
         PyObject* output = nullptr;
-        if (source.output == kKnown) {
-            output = NewReference(source.known->result);
+        if (source.output == kKnown ||
+            (entry != nullptr && entry->state == ConversionMemo::State::kDone)) {
+            output = NewReference(entry->result);
         } else if (source.output == kMissing) {
             output = NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position) : missing);
         } else {
@@ -103,16 +114,21 @@ bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatc
             const ValueKind kind = batch.Kind(i);
             if (!Failed(statuses[j])) {
                 output = Decode(kind, data + offsets[j], lengths[j]);
-                if (output != nullptr && memo.Active()) {
-                    memo.Remember(kind, batch.Values()[i], batch.Lengths()[i], output, statuses[j]);
+                if (output != nullptr && entry != nullptr) {
+                    ConversionMemo::Done(*entry, output, statuses[j]);
                 }
-            } else if (onFailure == OnFailure::kEmpty) {
-                output = Decode(kind, data + offsets[j], lengths[j]);
             } else {
-                output = kind == ValueKind::kNumber
-                             ? Decode(kind, batch.Values()[i], batch.Lengths()[i])
-                             : NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position)
-                                                             : missing);
+                if (entry != nullptr) {
+                    ConversionMemo::Failed(*entry);
+                }
+                if (onFailure == OnFailure::kEmpty) {
+                    output = Decode(kind, data + offsets[j], lengths[j]);
+                } else if (kind == ValueKind::kNumber) {
+                    output = Decode(kind, batch.Values()[i], batch.Lengths()[i]);
+                } else {
+                    output = NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position)
+                                                           : missing);
+                }
             }
         }
         if (output == nullptr) {

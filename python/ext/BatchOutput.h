@@ -20,8 +20,8 @@ enum class OnFailure : int {
 // Where each value of a chunk gets its result from.
 class ChunkSources {
   public:
-    // Looks every value of batch up in memo; the others, but for missing values, are the ones
-    // to convert, in Values()/Lengths().
+    // Looks every value of batch up in memo; the others, but for missing values and repeats
+    // within the chunk, are the ones to convert, in Values()/Lengths().
     void Split(const ValueBatch& batch, ConversionMemo& memo);
     const char* const* Values() const noexcept { return values_.data(); }
     const std::size_t* Lengths() const noexcept { return lengths_.data(); }
@@ -33,18 +33,18 @@ class ChunkSources {
 
     // Puts the results into list from position begin on; a missing value, or a failed str or
     // bytes value kept, is given back as the object it came from: the item of items (a tuple),
-    // or `missing` for values read from a NumPy array. New results that converted go into memo.
-    // False with a Python error set when memory runs out.
+    // or `missing` for values read from a NumPy array. The memo's entries of the chunk's values
+    // are completed. False with a Python error set when memory runs out.
     bool PutOutputs(PyObject* list, std::size_t begin, const ValueBatch& batch,
                     const quorlin_results* results, OnFailure onFailure, PyObject* items,
-                    PyObject* missing, ConversionMemo& memo) const;
+                    PyObject* missing) const;
 
   private:
     static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
     static constexpr std::size_t kKnown = static_cast<std::size_t>(-2);
     struct Source {
-        std::size_t output;  // the index among the converted values, kMissing or kKnown
-        const ConversionMemo::Entry* known;
+        std::size_t output;            // the index among the converted values, kMissing or kKnown
+        ConversionMemo::Entry* entry;  // the value's in the memo, if it has one
     };
     std::vector<Source> sources_;
     std::vector<const char*> values_;

@@ -62,32 +62,38 @@ void ConversionMemo::Count(bool hit) {
     }
 }
 
-const ConversionMemo::Entry* ConversionMemo::Find(ValueKind kind, const char* data,
-                                                  std::size_t size) {
+ConversionMemo::Entry* ConversionMemo::Find(ValueKind kind, const char* data, std::size_t size) {
     if (size > kLongestKey) {
         return nullptr;
     }
-    const Slot* slot = Probe(Hash(kind, data, size), kind, data, size);
+    Slot* slot = Probe(Hash(kind, data, size), kind, data, size);
     const bool hit = slot->hash != 0;
     Count(hit);
     return hit ? &slot->entry : nullptr;
 }
 
-void ConversionMemo::Remember(ValueKind kind, const char* data, std::size_t size, PyObject* result,
-                              unsigned char status) {
+ConversionMemo::Entry* ConversionMemo::Add(ValueKind kind, const char* data, std::size_t size,
+                                           std::size_t output) {
     if (size > kLongestKey || used_ >= mostUsed_) {
-        return;
+        return nullptr;
     }
     const std::uint64_t hash = Hash(kind, data, size);
     Slot* slot = Probe(hash, kind, data, size);
     if (slot->hash != 0) {
-        return;  // a repeat within one chunk: the first result stays
+        return nullptr;  // already there
     }
-    Py_INCREF(result);
     slot->hash = hash;
-    slot->entry = Entry{result, status};
+    slot->entry = Entry{State::kPending, 0, output, nullptr};
     slot->kind = static_cast<unsigned char>(kind);
     slot->size = static_cast<unsigned char>(size);
     std::memcpy(slot->key, data, size);
     ++used_;
+    return &slot->entry;
+}
+
+void ConversionMemo::Done(Entry& entry, PyObject* result, unsigned char status) {
+    Py_INCREF(result);
+    entry.result = result;
+    entry.status = status;
+    entry.state = State::kDone;
 }

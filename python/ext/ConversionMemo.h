@@ -16,9 +16,16 @@
 
 class ConversionMemo {
   public:
+    enum class State : unsigned char {
+        kPending,  // being converted in this chunk, as its output `output`
+        kDone,     // converted: result and status hold
+        kFailed,   // did not convert: each occurrence is converted and handled on its own
+    };
     struct Entry {
-        PyObject* result;  // borrowed from the memo
-        unsigned char status;
+        State state = State::kPending;
+        unsigned char status = 0;
+        std::size_t output = 0;
+        PyObject* result = nullptr;  // a reference of the memo's own
     };
 
     // For a call of count values: its table grows no larger than they need.
@@ -27,20 +34,22 @@ class ConversionMemo {
     ConversionMemo(const ConversionMemo&) = delete;
     ConversionMemo& operator=(const ConversionMemo&) = delete;
 
-    // Whether the memo still looks values up; Find and Remember are only called while it does.
+    // Whether the memo still looks values up; Find and Add are only called while it does.
     bool Active() const noexcept { return active_; }
     // The entry of a value of this kind and bytes, or null.
-    const Entry* Find(ValueKind kind, const char* data, std::size_t size);
-    // Keeps result (a new reference of the memo's own) as what the value converts to, while
-    // there is room.
-    void Remember(ValueKind kind, const char* data, std::size_t size, PyObject* result,
-                  unsigned char status);
+    Entry* Find(ValueKind kind, const char* data, std::size_t size);
+    // A new entry, pending as output `output`, for a value not there yet; null when there is no
+    // room for it.
+    Entry* Add(ValueKind kind, const char* data, std::size_t size, std::size_t output);
+    // Marks a pending entry converted to result (the memo takes a reference) or failed.
+    static void Done(Entry& entry, PyObject* result, unsigned char status);
+    static void Failed(Entry& entry) { entry.state = State::kFailed; }
 
   private:
     static constexpr std::size_t kLongestKey = 22;
     struct Slot {
         std::uint64_t hash = 0;  // 0: empty
-        Entry entry{nullptr, 0};
+        Entry entry;
         unsigned char kind = 0;
         unsigned char size = 0;
         char key[kLongestKey] = {};

@@ -157,7 +157,7 @@ class ParsedCode {
                 }
             }
             if (!sources.PutOutputs(outputs.ptr(), begin, batch, results.get(),
-                                    static_cast<OnFailure>(onFailure), items, missing, memo)) {
+                                    static_cast<OnFailure>(onFailure), items, missing)) {
                 throw py::error_already_set();
             }
         }

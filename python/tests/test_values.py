@@ -208,3 +208,5 @@ def test_repeated_values_convert_as_each_one_alone(distinct):
     alone = [D4.oconv([v], status=True) for v in values]
     assert results == [r[0] for r, _ in alone] and statuses == [s[0] for _, s in alone]
     assert D4.oconv(values, errors="empty")[10] == "x" and statuses[11] == 0
+    shared = D4.oconv([21527, "21527", 21527])
+    assert shared[0] is shared[2] and shared[0] == shared[1]
