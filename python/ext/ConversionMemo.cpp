@@ -63,12 +63,17 @@ void ConversionMemo::Count(bool hit) {
 }
 
 ConversionMemo::Entry* ConversionMemo::Find(ValueKind kind, const char* data, std::size_t size) {
+    miss_ = Miss{};
     if (size > kLongestKey) {
         return nullptr;
     }
-    Slot* slot = Probe(Hash(kind, data, size), kind, data, size);
+    const std::uint64_t hash = Hash(kind, data, size);
+    Slot* slot = Probe(hash, kind, data, size);
     const bool hit = slot->hash != 0;
     Count(hit);
+    if (!hit) {
+        miss_ = Miss{slot, hash};  // where Add puts this value
+    }
     return hit ? &slot->entry : nullptr;
 }
 
@@ -77,8 +82,10 @@ ConversionMemo::Entry* ConversionMemo::Add(ValueKind kind, const char* data, std
     if (size > kLongestKey || used_ >= mostUsed_) {
         return nullptr;
     }
-    const std::uint64_t hash = Hash(kind, data, size);
-    Slot* slot = Probe(hash, kind, data, size);
+    // The slot where Find last missed, unless another value was looked up since.
+    const std::uint64_t hash = miss_.slot != nullptr ? miss_.hash : Hash(kind, data, size);
+    Slot* slot = miss_.slot != nullptr ? miss_.slot : Probe(hash, kind, data, size);
+    miss_ = Miss{};
     if (slot->hash != 0) {
         return nullptr;  // already there
     }

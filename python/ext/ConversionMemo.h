@@ -38,8 +38,8 @@ class ConversionMemo {
     bool Active() const noexcept { return active_; }
     // The entry of a value of this kind and bytes, or null.
     Entry* Find(ValueKind kind, const char* data, std::size_t size);
-    // A new entry, pending as output `output`, for a value not there yet; null when there is no
-    // room for it.
+    // A new entry, pending as output `output`, for the value the last Find did not find; null
+    // when there is no room for it.
     Entry* Add(ValueKind kind, const char* data, std::size_t size, std::size_t output);
     // Marks a pending entry converted to result (the memo takes a reference) or failed.
     static void Done(Entry& entry, PyObject* result, unsigned char status);
@@ -57,7 +57,14 @@ class ConversionMemo {
     Slot* Probe(std::uint64_t hash, ValueKind kind, const char* data, std::size_t size);
     void Count(bool hit);
 
+    // The empty slot where the last Find of a value ended, for an Add of that value.
+    struct Miss {
+        Slot* slot = nullptr;
+        std::uint64_t hash = 0;
+    };
+
     std::vector<Slot> slots_;
+    Miss miss_;
     std::size_t mask_ = 0;      // the table's size less one, a power of two less one
     std::size_t mostUsed_ = 0;  // half the table, so that a probe soon meets an empty slot
     std::size_t used_ = 0;
