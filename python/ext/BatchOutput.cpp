@@ -101,6 +101,10 @@ bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatc
     quorlin_results_view(results, &data, &offsets, &lengths, &statuses, nullptr);
     for (std::size_t i = 0; i < sources_.size(); ++i) {
         const auto position = static_cast<Py_ssize_t>(begin + i);
+        // The object the value came as.
+        const auto given = [&] {
+            return NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position) : missing);
+        };
         const Source& source = sources_[i];
         ConversionMemo::Entry* entry = source.entry;
         PyObject* output = nullptr;
@@ -108,7 +112,7 @@ bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatc
             (entry != nullptr && entry->state == ConversionMemo::State::kDone)) {
             output = NewReference(entry->result);
         } else if (source.output == kMissing) {
-            output = NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position) : missing);
+            output = given();
         } else {
             const std::size_t j = source.output;
             const ValueKind kind = batch.Kind(i);
@@ -126,8 +130,7 @@ bool ChunkSources::PutOutputs(PyObject* list, std::size_t begin, const ValueBatc
                 } else if (kind == ValueKind::kNumber) {
                     output = Decode(kind, batch.Values()[i], batch.Lengths()[i]);
                 } else {
-                    output = NewReference(items != nullptr ? PyTuple_GET_ITEM(items, position)
-                                                           : missing);
+                    output = given();
                 }
             }
         }
