@@ -1,12 +1,10 @@
 #include "cli/ChunkConverter.h"
 
 #include "cli/LongRecord.h"
+#include "cli/OutputCursor.h"
+#include "cli/PlainRecords.h"
 
 namespace {
-
-std::size_t FieldsWanted(const ConvertPlan& plan) {
-    return plan.fields.empty() ? 1 : plan.fields.back().column + 1;
-}
 
 bool Succeeded(int status) {
     return status == kConverted || status == kSuspect;
@@ -88,8 +86,14 @@ FieldOutcome FieldConverter::TooLong(const FieldConversion& conversion, std::uin
                : outcome;
 }
 
-ChunkConverter::ChunkConverter(const ConvertPlan& plan)
-    : plan_(plan), scanner_(plan.format, FieldsWanted(plan)), fields_(plan) {}
+ChunkConverter::ChunkConverter(const ConvertPlan& plan, RecordReading reading)
+    : plan_(plan), scanner_(plan.format, FieldsWanted(plan)), fields_(plan) {
+    if (reading == RecordReading::kFastFirst) {
+        plain_ = std::make_unique<PlainRecords>(plan, fields_);
+    }
+}
+
+ChunkConverter::~ChunkConverter() = default;
 
 bool ChunkConverter::ConvertLong(std::string_view record, std::uint64_t number, bool last,
                                  std::string& out, ChunkResult& result) {
@@ -101,68 +105,92 @@ bool ChunkConverter::ConvertLong(std::string_view record, std::uint64_t number, 
     return !result.stopped;
 }
 
+ChunkConverter::Next ChunkConverter::ConvertRecord(std::string_view chunk, std::size_t& pos,
+                                                   bool last, std::size_t& copied,
+                                                   OutputCursor& out, ChunkResult& result) {
+    const RecordSpan record = scanner_.Scan(chunk, pos);
+    if (record.unclosedQuote && !last) {
+        result.unfinishedFrom = record.begin;
+        out.Append(chunk.substr(copied, record.begin - copied));
+        copied = chunk.size();
+        return Next::kStop;
+    }
+    const std::uint64_t number = ++result.counts.records;
+    if (record.end - record.begin > plan_.longestRecord) {
+        out.Append(chunk.substr(copied, record.begin - copied));
+        copied = record.end;
+        pos = record.end;
+        const bool going = ConvertLong(chunk.substr(record.begin, record.end - record.begin),
+                                       number, last, out.Finish(), result);
+        out.Resume();
+        return going ? Next::kRecord : Next::kStop;
+    }
+    if (record.unclosedQuote) {
+        result.unclosedQuoteRecord = number;
+        if (plan_.onError == OnError::kFail) {
+            out.Append(chunk.substr(copied, record.begin - copied));
+            result.stopped = true;
+            return Next::kStop;
+        }
+        return Next::kEnd;
+    }
+    pos = record.end;
+    if (record.fieldCount < FieldsWanted(plan_)) {
+        ++result.counts.shortRecords;
+        return Next::kRecord;
+    }
+    const std::size_t outAtRecord = out.Size();
+    const std::size_t copiedAtRecord = copied;
+    const std::vector<FieldSpan>& fields = scanner_.Fields();
+    for (const FieldConversion& conversion : plan_.fields) {
+        const FieldSpan& field = fields[conversion.column];
+        const std::string_view value = FieldValue(chunk, field, unquoted_);
+        converted_.clear();
+        const FieldOutcome outcome = fields_.Convert(conversion, number, value, converted_, result);
+        if (outcome == FieldOutcome::kStop) {
+            out.Rewind(outAtRecord);
+            out.Append(chunk.substr(copiedAtRecord, record.begin - copiedAtRecord));
+            result.stopped = true;
+            return Next::kStop;
+        }
+        if (outcome == FieldOutcome::kKept) {
+            continue;
+        }
+        out.Append(chunk.substr(copied, field.begin - copied));
+        out.Append(converted_);
+        copied = field.end;
+    }
+    return Next::kRecord;
+}
+
 void ChunkConverter::Convert(std::string_view chunk, std::size_t from, bool last, std::string& out,
                              ChunkResult& result) {
-    out.clear();
+    OutputCursor cursor(out);
     result = ChunkResult{};
     scanner_.DataChanged();
-    const std::size_t wanted = FieldsWanted(plan_);
+    if (plain_) {
+        plain_->DataChanged();
+    }
     // Bytes from `copied` on are not in out yet: unchanged bytes are copied in long runs.
     std::size_t copied = 0;
     std::size_t pos = from;
     while (pos < chunk.size()) {
-        const RecordSpan record = scanner_.Scan(chunk, pos);
-        if (record.unclosedQuote && !last) {
-            result.unfinishedFrom = record.begin;
-            out.append(chunk.substr(copied, record.begin - copied));
+        if (plain_) {
+            pos = plain_->Convert(chunk, pos, copied, cursor, result);
+            if (result.stopped) {
+                return;
+            }
+            if (pos == chunk.size()) {
+                break;
+            }
+        }
+        const Next next = ConvertRecord(chunk, pos, last, copied, cursor, result);
+        if (next == Next::kStop) {
             return;
         }
-        const std::uint64_t number = ++result.counts.records;
-        if (record.end - record.begin > plan_.longestRecord) {
-            out.append(chunk.substr(copied, record.begin - copied));
-            copied = record.end;
-            pos = record.end;
-            if (!ConvertLong(chunk.substr(record.begin, record.end - record.begin), number, last,
-                             out, result)) {
-                return;
-            }
-            continue;
-        }
-        if (record.unclosedQuote) {
-            result.unclosedQuoteRecord = number;
-            if (plan_.onError == OnError::kFail) {
-                out.append(chunk.substr(copied, record.begin - copied));
-                result.stopped = true;
-                return;
-            }
+        if (next == Next::kEnd) {
             break;
         }
-        pos = record.end;
-        if (record.fieldCount < wanted) {
-            ++result.counts.shortRecords;
-            continue;
-        }
-        const std::size_t outAtRecord = out.size();
-        const std::size_t copiedAtRecord = copied;
-        const std::vector<FieldSpan>& fields = scanner_.Fields();
-        for (const FieldConversion& conversion : plan_.fields) {
-            const FieldSpan& field = fields[conversion.column];
-            const std::string_view value = FieldValue(chunk, field, unquoted_);
-            const std::size_t outAtField = out.size();
-            out.append(chunk.data() + copied, field.begin - copied);
-            const FieldOutcome outcome = fields_.Convert(conversion, number, value, out, result);
-            if (outcome == FieldOutcome::kStop) {
-                out.resize(outAtRecord);
-                out.append(chunk.substr(copiedAtRecord, record.begin - copiedAtRecord));
-                result.stopped = true;
-                return;
-            }
-            if (outcome == FieldOutcome::kKept) {
-                out.resize(outAtField);
-                continue;
-            }
-            copied = field.end;
-        }
     }
-    out.append(chunk.substr(copied));
+    cursor.Append(chunk.substr(copied));
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,11 @@ struct ConvertPlan {
     std::size_t longestRecord = kLongestHeldRecord;
     std::size_t longestValue = kLongestValue;
 };
+
+// The fields each record is read up to: the last converted column.
+inline std::size_t FieldsWanted(const ConvertPlan& plan) {
+    return plan.fields.empty() ? 1 : plan.fields.back().column + 1;
+}
 
 // A failed field, for the summary.
 struct FieldFailure {
@@ -102,9 +108,20 @@ class FieldConverter {
     std::string converted_;
 };
 
+class OutputCursor;
+class PlainRecords;
+
+// How a chunk's records are read: the fast loop first, which the program always does, or every
+// record by the general reader, which the tests hold the fast loop against.
+enum class RecordReading : unsigned char { kFastFirst, kGeneralOnly };
+
 class ChunkConverter {
   public:
-    explicit ChunkConverter(const ConvertPlan& plan);
+    explicit ChunkConverter(const ConvertPlan& plan,
+                            RecordReading reading = RecordReading::kFastFirst);
+    ~ChunkConverter();
+    ChunkConverter(const ChunkConverter&) = delete;
+    ChunkConverter& operator=(const ChunkConverter&) = delete;
 
     // Converts the records of chunk from offset `from` on (the bytes before it, a header, are
     // passed through), replacing out and result. In the last chunk of the input a quote left
@@ -113,6 +130,11 @@ class ChunkConverter {
                  ChunkResult& result);
 
   private:
+    // What the chunk's loop does after a record read by the general path.
+    enum class Next : unsigned char { kRecord, kEnd, kStop };
+    // Converts the record at pos by the general reader, moving pos past it.
+    Next ConvertRecord(std::string_view chunk, std::size_t& pos, bool last, std::size_t& copied,
+                       OutputCursor& out, ChunkResult& result);
     // A record longer than the plan's longest held: converted as if it streamed in.
     bool ConvertLong(std::string_view record, std::uint64_t number, bool last, std::string& out,
                      ChunkResult& result);
@@ -120,5 +142,7 @@ class ChunkConverter {
     const ConvertPlan& plan_;
     RecordScanner scanner_;
     FieldConverter fields_;
+    std::unique_ptr<PlainRecords> plain_;
     std::string unquoted_;
+    std::string converted_;
 };

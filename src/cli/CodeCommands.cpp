@@ -42,6 +42,14 @@ class CodeConverter : public ValueConverter {
         out.append(scratch);
         return status;
     }
+    DirectPath Direct() const override {
+        static_assert(kQuickRoom <= kDirectRoom);
+        if (direction_ != Direction::kOconv) {
+            return {};
+        }
+        const QuickPath path = code_.DirectOconvPath();
+        return {path.write, path.rule};
+    }
 
   private:
     const ConversionCode code_;

@@ -12,8 +12,8 @@ unsigned char Byte(char c) {
     return static_cast<unsigned char>(c);
 }
 
-// From just after an opening quote: the offset of the closing quote (data.size() if there is
-// none), and whether doubled quotes were passed.
+}  // namespace
+
 std::size_t ClosingQuote(std::string_view data, std::size_t pos, bool& doubled) {
     for (;;) {
         const std::size_t q = FindByte(data, pos, kQuote);
@@ -25,8 +25,6 @@ std::size_t ClosingQuote(std::string_view data, std::size_t pos, bool& doubled) 
         return q;
     }
 }
-
-}  // namespace
 
 RecordScanner::RecordScanner(RecordFormat format, std::size_t fieldsWanted)
     : format_(format), wanted_(fieldsWanted) {}
@@ -155,7 +153,10 @@ std::size_t LastRecordEnd(std::string_view data, RecordFormat format) {
     return last;
 }
 
-FieldFitter::FieldFitter(RecordFormat format) : csv_(format.kind == RecordKind::kCsv) {
+FieldFitter::FieldFitter(RecordFormat format)
+    : csv_(format.kind == RecordKind::kCsv),
+      delimiter_(format.kind == RecordKind::kLines ? '\n' : format.delimiter),
+      quote_(csv_ ? kQuote : '\n') {
     special_[Byte('\n')] = 1;
     special_[Byte('\r')] = 1;
     if (format.kind != RecordKind::kLines) {

@@ -57,6 +57,10 @@ class RecordScanner {
     NeedleFinder<> finder_{{}, Needles{'\n', '\n', '\n'}};
 };
 
+// From just after an opening quote: the offset of the closing quote (data.size() if there is
+// none), and whether doubled quotes were passed.
+std::size_t ClosingQuote(std::string_view data, std::size_t pos, bool& doubled);
+
 // The value of a quoted field with its doubled quotes made single, in scratch.
 std::string_view UndoDoubledQuotes(std::string_view value, std::string& scratch);
 
@@ -85,9 +89,39 @@ class FieldFitter {
   public:
     explicit FieldFitter(RecordFormat format);
     FieldFit Fit(std::string_view value) const;
+    // The same for a value at p after which its length rounded up to sixteen bytes may be read:
+    // sixteen bytes are looked at in one go.
+    FieldFit FitInRoom(const char* p, std::size_t length) const {
+#if defined(__SSE2__)
+        std::uint32_t any = 0;
+        for (std::size_t i = 0; i < length; i += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            const __m128i hits =
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
+                                          _mm_cmpeq_epi8(block, _mm_set1_epi8('\r'))),
+                             _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(delimiter_)),
+                                          _mm_cmpeq_epi8(block, _mm_set1_epi8(quote_))));
+            std::uint32_t mask = static_cast<std::uint32_t>(_mm_movemask_epi8(hits));
+            if (length - i < 16) {
+                mask &= (std::uint32_t{1} << (length - i)) - 1;
+            }
+            any |= mask;
+        }
+        if (any == 0) {
+            return FieldFit::kPlain;
+        }
+        return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
+#else
+        return Fit(std::string_view(p, length));
+#endif
+    }
 
   private:
     bool csv_;
+    // The bytes that make CSV quote a value and the other formats refuse it, besides CR and LF
+    // (LF again where there is none).
+    char delimiter_;
+    char quote_;
     // Nonzero for the bytes that make CSV quote a value and the other formats refuse it.
     unsigned char special_[256] = {};
 };

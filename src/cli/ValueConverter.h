@@ -3,6 +3,7 @@
 // codes provide the real one; a converter is shared by every worker, so Convert is const and
 // keeps no state.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,4 +28,14 @@ class ValueConverter {
         out.append(scratch);
         return status;
     }
+    // The direct path of a converter that has one, for callers that convert many values:
+    // write(context, value, at) writes the result of a value it takes (STATUS 0) at `at`, where
+    // kDirectRoom bytes are free, and returns the result's end; nullptr for a value it leaves to
+    // ConvertAppend. No write when there is no direct path. Valid while the converter lives.
+    static constexpr std::size_t kDirectRoom = 80;
+    struct DirectPath {
+        char* (*write)(const void* context, std::string_view value, char* at) = nullptr;
+        const void* context = nullptr;
+    };
+    virtual DirectPath Direct() const { return {}; }
 };

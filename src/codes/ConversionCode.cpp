@@ -148,6 +148,10 @@ int ConversionCode::Iconv(std::string_view value, std::string& out) const {
     return Convert(parsed_.get(), value, out, false);
 }
 
+QuickPath ConversionCode::DirectOconvPath() const {
+    return parsed_ != nullptr ? QuickPathOf(*parsed_) : QuickPath{};
+}
+
 int ConversionCode::AppendOconv(std::string_view value, std::string& out,
                                 std::string& scratch) const {
     int status = kStatusConverted;

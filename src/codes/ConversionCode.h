@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "codes/QuickConvert.h"
+
 struct ParsedCode;
 
 enum class Dialect : unsigned char { Universe, Pick };
@@ -61,6 +63,10 @@ class ConversionCode {
     // The OCONV result appended to out, which must not hold the value: the common values of the
     // common codes are written there directly, the others through scratch.
     int AppendOconv(std::string_view value, std::string& out, std::string& scratch) const;
+    // The direct path of OCONV alone, for a caller that converts many values: it takes the
+    // common values of the common codes (see QuickPath) and leaves the others to AppendOconv.
+    // It points into this code, which must outlive it.
+    QuickPath DirectOconvPath() const;
 
   private:
     explicit ConversionCode(std::shared_ptr<const ParsedCode> parsed);

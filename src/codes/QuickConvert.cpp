@@ -20,12 +20,15 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// Room for the longest direct result: a decimal of 15 digits, 9 decimals, five four-byte
-// separators, a four-byte point and a currency and suffix of 8 bytes each.
-constexpr std::size_t kLongestResult = 80;
+// The longest direct result: a decimal of 15 digits, 9 decimals, five four-byte separators, a
+// four-byte point and a currency and suffix of 8 bytes each, and a sign.
+static_assert(15 + 9 + 5 * 4 + 4 + 2 * 8 + 1 <= kQuickRoom);
 
+// Writes a result at a place with kQuickRoom bytes free.
 class ResultText {
   public:
+    explicit ResultText(char* at) : begin_(at), next_(at) {}
+
     void Pair(std::uint32_t value) {  // value < 100
         std::memcpy(next_, &kDigitPairs[2 * value], 2);
         next_ += 2;
@@ -65,14 +68,12 @@ class ResultText {
         }
         next_ += width;
     }
-    std::string_view View() const { return {bytes_, static_cast<std::size_t>(next_ - bytes_)}; }
-    void AppendTo(std::string& out) const {
-        out.append(bytes_, static_cast<std::size_t>(next_ - bytes_));
-    }
+    std::string_view View() const { return {begin_, static_cast<std::size_t>(next_ - begin_)}; }
+    char* End() const { return next_; }
 
   private:
-    char bytes_[kLongestResult];
-    char* next_ = bytes_;
+    char* begin_;
+    char* next_;
 };
 
 // An optional '-' and one to `most` digits, nothing else: the integers every code reads alike.
@@ -133,25 +134,38 @@ void PutYear(ResultText& out, std::uint32_t year, unsigned digits) {
     }
 }
 
-bool NumericDate(const DateCode& code, std::string_view value, std::string& out) {
+template <typename Rule>
+const Rule& RuleOf(const void* rule) {
+    return *static_cast<const Rule*>(rule);
+}
+
+// The common shape of a numeric date, 12-08-2026 or 08-12-2026, in one go.
+char* NumericDateCommon(const void* rule, std::string_view value, char* at) {
+    const auto& code = RuleOf<DateCode>(rule);
     std::int32_t pickDay = 0;
     if (!ReadPickDay(value, pickDay)) {
-        return false;
+        return nullptr;
     }
     const QuickDate date = QuickDateOf(pickDay);
-    ResultText text;
-    if (code.separator.length == 1 && code.yearDigits == 4 && code.order[2] == DatePart::Year) {
-        // The common shape, 12-08-2026 or 08-12-2026, in one go.
-        const char separator = code.separator.bytes[0];
-        const bool monthFirst = code.order[0] == DatePart::Month;
-        text.Pair(monthFirst ? date.month : date.day);
-        text.Put(separator);
-        text.Pair(monthFirst ? date.day : date.month);
-        text.Put(separator);
-        text.Four(date.year);
-        text.AppendTo(out);
-        return true;
+    ResultText text(at);
+    const char separator = code.separator.bytes[0];
+    const bool monthFirst = code.order[0] == DatePart::Month;
+    text.Pair(monthFirst ? date.month : date.day);
+    text.Put(separator);
+    text.Pair(monthFirst ? date.day : date.month);
+    text.Put(separator);
+    text.Four(date.year);
+    return text.End();
+}
+
+char* NumericDate(const void* rule, std::string_view value, char* at) {
+    const auto& code = RuleOf<DateCode>(rule);
+    std::int32_t pickDay = 0;
+    if (!ReadPickDay(value, pickDay)) {
+        return nullptr;
     }
+    const QuickDate date = QuickDateOf(pickDay);
+    ResultText text(at);
     bool first = true;
     for (const DatePart part : code.order) {
         if (part == DatePart::Year && code.yearDigits == 0) {
@@ -167,17 +181,17 @@ bool NumericDate(const DateCode& code, std::string_view value, std::string& out)
             text.Pair(part == DatePart::Day ? date.day : date.month);
         }
     }
-    text.AppendTo(out);
-    return true;
+    return text.End();
 }
 
-bool DefaultDate(const DateCode& code, std::string_view value, std::string& out) {
+char* DefaultDate(const void* rule, std::string_view value, char* at) {
+    const auto& code = RuleOf<DateCode>(rule);
     std::int32_t pickDay = 0;
     if (!ReadPickDay(value, pickDay)) {
-        return false;
+        return nullptr;
     }
     const QuickDate date = QuickDateOf(pickDay);
-    ResultText text;
+    ResultText text(at);
     text.Pair(date.day);
     text.Put(' ');
     const std::string_view name = MonthName(static_cast<int>(date.month));
@@ -189,30 +203,31 @@ bool DefaultDate(const DateCode& code, std::string_view value, std::string& out)
         text.Put(' ');
         PutYear(text, date.year, code.yearDigits);
     }
-    text.AppendTo(out);
-    return true;
+    return text.End();
 }
 
-bool Date(const DateCode& code, std::string_view value, std::string& out) {
+QuickPath DatePath(const DateCode& code) {
     if (code.groupExtraction || code.yearDigits > 4) {
-        return false;
+        return {};
     }
     if (code.form == DateForm::Numeric) {
-        return NumericDate(code, value, out);
+        const bool common =
+            code.separator.length == 1 && code.yearDigits == 4 && code.order[2] == DatePart::Year;
+        return {common ? NumericDateCommon : NumericDate, &code};
     }
-    return code.form == DateForm::Default && DefaultDate(code, value, out);
+    return code.form == DateForm::Default ? QuickPath{DefaultDate, &code} : QuickPath{};
 }
 
 // A time of day in seconds, written as a 24-hour clock.
-bool Clock(const TimeCode& code, std::string_view value, std::string& out) {
+char* Clock(const void* rule, std::string_view value, char* at) {
+    const auto& code = RuleOf<TimeCode>(rule);
     constexpr std::int64_t kSecondsPerDay = 86400;
     std::int64_t seconds = 0;
-    if (code.twelveHour || code.milliseconds || code.separator.size() > 4 ||
-        !ReadPlainInteger(value, 5, seconds) || seconds < 0 || seconds >= kSecondsPerDay) {
-        return false;
+    if (!ReadPlainInteger(value, 5, seconds) || seconds < 0 || seconds >= kSecondsPerDay) {
+        return nullptr;
     }
     const auto s = static_cast<std::uint32_t>(seconds);
-    ResultText text;
+    ResultText text(at);
     text.Pair(s / 3600);
     text.Put(code.separator);
     text.Pair(s / 60 % 60);
@@ -220,23 +235,32 @@ bool Clock(const TimeCode& code, std::string_view value, std::string& out) {
         text.Put(code.separator);
         text.Pair(s % 60);
     }
-    text.AppendTo(out);
-    return true;
+    return text.End();
 }
 
-bool PcSerial(const MigrationCode& code, std::string_view value, std::string& out) {
+QuickPath TimePath(const TimeCode& code) {
+    if (code.twelveHour || code.milliseconds || code.separator.size() > 4) {
+        return {};
+    }
+    return {Clock, &code};
+}
+
+char* PcSerial(const void* /*rule*/, std::string_view value, char* at) {
     std::int32_t pickDay = 0;
-    if (code.kind != MigrationKind::PcSerial || !ReadPickDay(value, pickDay)) {
-        return false;
+    if (!ReadPickDay(value, pickDay)) {
+        return nullptr;
     }
     const std::int64_t serial = std::int64_t{pickDay} + PICK_EPOCH_OFFSET;
-    ResultText text;
+    ResultText text(at);
     if (serial < 0) {
         text.Put('-');
     }
     text.Number(static_cast<std::uint64_t>(serial < 0 ? -serial : serial));
-    text.AppendTo(out);
-    return true;
+    return text.End();
+}
+
+QuickPath MigrationPath(const MigrationCode& code) {
+    return code.kind == MigrationKind::PcSerial ? QuickPath{PcSerial, &code} : QuickPath{};
 }
 
 std::uint64_t PowerOfTen(std::size_t exponent) {  // exponent < 10
@@ -274,20 +298,17 @@ std::uint64_t DividedByPowerOfTen(std::uint64_t value, std::size_t exponent) {
 
 // A stored integer written with as many decimals as it is scaled by (MD2 of 12345 is 123.45),
 // with its currency, thousands, point and suffix but no mask, no rounding and a leading minus.
-bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string& out) {
-    constexpr int kMostDecimals = 9;
+char* Decimal(const void* rule, std::string_view value, char* at) {
+    const auto& code = RuleOf<MaskedDecimalCode>(rule);
     constexpr std::size_t kMostDigits = 15;
     std::int64_t number = 0;
-    if (!code.mask.Empty() || code.blankZero || code.keepPointed ||
-        code.sign != SignNotation::LeadingMinus || code.scale != code.decimals ||
-        code.decimals > kMostDecimals || code.currency.size() > 8 || code.suffix.size() > 8 ||
-        !ReadPlainInteger(value, kMostDigits, number)) {
-        return false;
+    if (!ReadPlainInteger(value, kMostDigits, number)) {
+        return nullptr;
     }
     const auto magnitude = static_cast<std::uint64_t>(number < 0 ? -number : number);
     const auto decimals = static_cast<std::size_t>(code.decimals);
     const std::uint64_t whole = DividedByPowerOfTen(magnitude, decimals);
-    ResultText text;
+    ResultText text(at);
     if (number < 0) {
         text.Put('-');
     }
@@ -297,15 +318,16 @@ bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string&
         text.Number(whole);
     } else {
         // The whole part's digits, then written in groups of three from the first.
-        ResultText digits;
+        char digitBytes[20];
+        ResultText digits(digitBytes);
         digits.Number(whole);
         const std::string_view all = digits.View();
         std::size_t group = all.size() % 3 == 0 ? 3 : all.size() % 3;
-        for (std::size_t at = 0; at < all.size(); at += group, group = 3) {
-            if (at != 0) {
+        for (std::size_t from = 0; from < all.size(); from += group, group = 3) {
+            if (from != 0) {
                 text.Put(thousands);
             }
-            text.Put(all.substr(at, group));
+            text.Put(all.substr(from, group));
         }
     }
     if (decimals > 0) {
@@ -313,8 +335,17 @@ bool Decimal(const MaskedDecimalCode& code, std::string_view value, std::string&
         text.Padded(magnitude - whole * PowerOfTen(decimals), decimals);
     }
     text.Put(code.suffix);
-    text.AppendTo(out);
-    return true;
+    return text.End();
+}
+
+QuickPath DecimalPath(const MaskedDecimalCode& code) {
+    constexpr int kMostDecimals = 9;
+    if (!code.mask.Empty() || code.blankZero || code.keepPointed ||
+        code.sign != SignNotation::LeadingMinus || code.scale != code.decimals ||
+        code.decimals > kMostDecimals || code.currency.size() > 8 || code.suffix.size() > 8) {
+        return {};
+    }
+    return {Decimal, &code};
 }
 
 }  // namespace
@@ -345,22 +376,33 @@ QuickDate QuickDateOf(std::int32_t pickDay) {
                      day + 1};
 }
 
-bool QuickOconv(const ParsedCode& code, std::string_view value, std::string& out, int& status) {
-    status = 0;
+QuickPath QuickPathOf(const ParsedCode& code) {
     if (code.encoding != Encoding::Bytes) {
-        return false;  // utf8 mode keeps to the general path
+        return {};  // utf8 mode keeps to the general path
     }
     if (const auto* date = std::get_if<DateCode>(&code.rule)) {
-        return Date(*date, value, out);
+        return DatePath(*date);
     }
     if (const auto* time = std::get_if<TimeCode>(&code.rule)) {
-        return Clock(*time, value, out);
+        return TimePath(*time);
     }
     if (const auto* migration = std::get_if<MigrationCode>(&code.rule)) {
-        return PcSerial(*migration, value, out);
+        return MigrationPath(*migration);
     }
     if (const auto* decimal = std::get_if<MaskedDecimalCode>(&code.rule)) {
-        return Decimal(*decimal, value, out);
+        return DecimalPath(*decimal);
     }
-    return false;
+    return {};
+}
+
+bool QuickOconv(const ParsedCode& code, std::string_view value, std::string& out, int& status) {
+    status = 0;
+    const QuickPath path = QuickPathOf(code);
+    char result[kQuickRoom];
+    const char* end = path.write != nullptr ? path(value, result) : nullptr;
+    if (end == nullptr) {
+        return false;
+    }
+    out.append(result, static_cast<std::size_t>(end - result));
+    return true;
 }

@@ -6,11 +6,27 @@
 // two-digit fields taken from tables. Any other value, and every other code, is left to the general
 // path, which gives the same result more slowly.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 struct ParsedCode;
+
+// The most a direct result takes.
+inline constexpr std::size_t kQuickRoom = 80;
+
+// A code's direct path, picked once: write(rule, value, at) writes the OCONV result of value at
+// `at`, where kQuickRoom bytes are free, and returns its end when it takes the value (its STATUS
+// is then 0); nullptr when it does not. No write for a code without a direct path. It holds a
+// pointer into the parsed code, which must outlive it.
+struct QuickPath {
+    char* (*write)(const void* rule, std::string_view value, char* at) = nullptr;
+    const void* rule = nullptr;
+
+    char* operator()(std::string_view value, char* at) const { return write(rule, value, at); }
+};
+QuickPath QuickPathOf(const ParsedCode& code);
 
 // Appends the OCONV result of value and gives its STATUS when the direct path takes it; false,
 // with out untouched, when it does not.

@@ -1,0 +1,170 @@
+#include "cli/PlainRecords.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kQuote = '"';
+
+}  // namespace
+
+PlainRecords::PlainRecords(const ConvertPlan& plan, FieldConverter& fields)
+    : plan_(plan),
+      fields_(fields),
+      fitter_(plan.format),
+      csv_(plan.format.kind == RecordKind::kCsv),
+      wanted_(FieldsWanted(plan)),
+      ends_(wanted_) {
+    for (const FieldConversion& conversion : plan.fields) {
+        paths_.push_back(conversion.converter->Direct());
+    }
+}
+
+std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::size_t& copied,
+                                  OutputCursor& out, ChunkResult& result) {
+    const char* const data = chunk.data();
+    const std::size_t size = chunk.size();
+    if (finderData_.data() != chunk.data() || finderData_.size() != chunk.size()) {
+        // One field per line: no byte but LF ends a field.
+        const char delimiter =
+            plan_.format.kind == RecordKind::kLines ? '\n' : plan_.format.delimiter;
+        finder_ = NeedleFinder<>(chunk, Needles{delimiter, '\n', csv_ ? kQuote : '\n'});
+        finderData_ = chunk;
+    }
+    while (pos < size) {
+        const std::size_t begin = pos;
+        std::size_t fieldBegin = pos;
+        std::size_t fields = 0;
+        std::size_t closing = 0;
+        std::size_t hit = 0;
+        for (;;) {
+            hit = finder_.Next(pos);
+            if (hit == size) {
+                return begin;  // no line break yet: the general path reads it
+            }
+            if (csv_ && data[hit] == kQuote) {
+                // A quote opens a quoted field only at the start of a field; elsewhere it is text.
+                if (hit != fieldBegin) {
+                    pos = hit + 1;
+                    continue;
+                }
+                bool doubled = false;
+                closing = ClosingQuote(chunk, hit + 1, doubled);
+                if (closing == size || (doubled && fields < wanted_)) {
+                    return begin;  // unclosed, or a value to unquote: the general path
+                }
+                pos = closing + 1;
+                continue;
+            }
+            if (fields < wanted_) {
+                ends_[fields] = FieldEnd{hit, closing};
+            }
+            ++fields;
+            if (data[hit] == '\n') {
+                break;
+            }
+            if (fields >= wanted_ && !csv_) {
+                // The rest of the record is passed through unread.
+                hit = FindByte(chunk, hit + 1, '\n');
+                if (hit == size) {
+                    return begin;
+                }
+                break;
+            }
+            pos = fieldBegin = hit + 1;
+            closing = 0;
+        }
+        if (hit + 1 - begin > plan_.longestRecord) {
+            return begin;
+        }
+        pos = hit + 1;
+        const std::uint64_t number = ++result.counts.records;
+        if (fields < wanted_) {
+            ++result.counts.shortRecords;
+            continue;
+        }
+        if (!ConvertRecord(chunk, begin, number, copied, out, result)) {
+            return begin;
+        }
+    }
+    return size;
+}
+
+char* PlainRecords::Direct(const ValueConverter::DirectPath& path, std::string_view value,
+                           char* at) const {
+    if (path.write == nullptr || value.size() > plan_.longestValue) {
+        return nullptr;
+    }
+    char* const end = path.write(path.context, value, at);
+    if (end == nullptr) {
+        return nullptr;
+    }
+    const auto length = static_cast<std::size_t>(end - at);
+    switch (fitter_.FitInRoom(at, length)) {
+        case FieldFit::kPlain:
+            return end;
+        case FieldFit::kQuoted:
+            if (std::memchr(at, kQuote, length) != nullptr) {
+                return nullptr;  // its quotes to double: the general path
+            }
+            std::memmove(at + 1, at, length);
+            at[0] = kQuote;
+            at[length + 1] = kQuote;
+            return at + length + 2;
+        case FieldFit::kImpossible:
+            break;
+    }
+    return nullptr;  // the general path counts it as unwritable
+}
+
+bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std::uint64_t number,
+                                 std::size_t& copied, OutputCursor& out, ChunkResult& result) {
+    const char* const data = chunk.data();
+    const std::size_t outAtRecord = out.Size();
+    const std::size_t copiedAtRecord = copied;
+    for (std::size_t i = 0; i < plan_.fields.size(); ++i) {
+        const FieldConversion& conversion = plan_.fields[i];
+        const std::size_t column = conversion.column;
+        const std::size_t fieldBegin = column == 0 ? begin : ends_[column - 1].end + 1;
+        const FieldEnd& ending = ends_[column];
+        std::size_t fieldEnd = ending.end;
+        if (data[fieldEnd] == '\n' && fieldEnd > fieldBegin && data[fieldEnd - 1] == '\r') {
+            --fieldEnd;  // the CR belongs to the line break
+        }
+        // A quoted field holds what is between its quotes; with text after the closing quote,
+        // what is written.
+        const bool quoted = ending.closing != 0 && fieldEnd == ending.closing + 1;
+        const std::string_view value =
+            quoted ? chunk.substr(fieldBegin + 1, ending.closing - fieldBegin - 1)
+                   : chunk.substr(fieldBegin, fieldEnd - fieldBegin);
+        const std::size_t gap = fieldBegin - copied;
+        // Room for the bytes before the field and a direct result, quoted.
+        char* at = out.Room(gap + ValueConverter::kDirectRoom + 2);
+        std::memcpy(at, data + copied, gap);
+        at += gap;
+        if (char* const end = Direct(paths_[i], value, at)) {
+            ++result.counts.fieldsRead;
+            ++result.counts.status[kConverted];
+            ++result.counts.fieldsConverted;
+            out.Advance(end);
+            copied = fieldEnd;
+            continue;
+        }
+        converted_.clear();
+        const FieldOutcome outcome = fields_.Convert(conversion, number, value, converted_, result);
+        if (outcome == FieldOutcome::kStop) {
+            out.Rewind(outAtRecord);
+            out.Append(chunk.substr(copiedAtRecord, begin - copiedAtRecord));
+            copied = begin;
+            result.stopped = true;
+            return false;
+        }
+        if (outcome == FieldOutcome::kKept) {
+            continue;  // the field stays in the bytes still to copy
+        }
+        out.Advance(at);
+        out.Append(converted_);
+        copied = fieldEnd;
+    }
+    return true;
+}
