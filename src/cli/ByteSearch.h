@@ -21,6 +21,28 @@ struct Needles {
     char c;
 };
 
+// The needles ready for comparing: where sixteen bytes are compared at once, each needle spread
+// over a block once, not at every block.
+struct PreparedNeedles {
+    explicit PreparedNeedles(Needles needles)
+        : bytes(needles)
+#if defined(__SSE2__)
+          ,
+          a(_mm_set1_epi8(needles.a)),
+          b(_mm_set1_epi8(needles.b)),
+          c(_mm_set1_epi8(needles.c))
+#endif
+    {
+    }
+
+    Needles bytes;
+#if defined(__SSE2__)
+    __m128i a;
+    __m128i b;
+    __m128i c;
+#endif
+};
+
 // Bit i set when byte i of the 16 at p is one of the needles: eight bytes a word, each byte
 // tested exactly (no borrow crosses bytes), the marks gathered into bits by one multiplication.
 inline std::uint32_t BlockMaskPortable(const char* p, Needles needles) {
@@ -44,28 +66,34 @@ inline std::uint32_t BlockMaskPortable(const char* p, Needles needles) {
     }
     return mask;
 }
+inline std::uint32_t BlockMaskPortable(const char* p, const PreparedNeedles& needles) {
+    return BlockMaskPortable(p, needles.bytes);
+}
 
 #if defined(__SSE2__)
 inline constexpr bool kWideSearchBuilt = true;
 
-inline std::uint32_t BlockMask(const char* p, Needles needles) {
+inline std::uint32_t BlockMask(const char* p, const PreparedNeedles& needles) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(needles.a)),
-                                                   _mm_cmpeq_epi8(block, _mm_set1_epi8(needles.b))),
-                                      _mm_cmpeq_epi8(block, _mm_set1_epi8(needles.c)));
+    const __m128i hits = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(block, needles.a), _mm_cmpeq_epi8(block, needles.b)),
+        _mm_cmpeq_epi8(block, needles.c));
     return static_cast<std::uint32_t>(_mm_movemask_epi8(hits));
 }
 #else
 inline constexpr bool kWideSearchBuilt = false;
 
-inline std::uint32_t BlockMask(const char* p, Needles needles) {
-    return BlockMaskPortable(p, needles);
+inline std::uint32_t BlockMask(const char* p, const PreparedNeedles& needles) {
+    return BlockMaskPortable(p, needles.bytes);
 }
 #endif
+inline std::uint32_t BlockMask(const char* p, Needles needles) {
+    return BlockMask(p, PreparedNeedles(needles));
+}
 
 // Walks the needles of data in order, one block compare per sixteen bytes however many
 // needles a block holds.
-template <std::uint32_t (*Mask)(const char*, Needles) = BlockMask>
+template <std::uint32_t (*Mask)(const char*, const PreparedNeedles&) = BlockMask>
 class NeedleFinder {
   public:
     NeedleFinder(std::string_view data, Needles needles) : data_(data), needles_(needles) {}
@@ -101,19 +129,76 @@ class NeedleFinder {
         // The last bytes: no block may be read past the end.
         blockEnd_ = data_.size();
         mask_ = 0;
+        const Needles& bytes = needles_.bytes;
         for (std::size_t i = pos; i < blockEnd_; ++i) {
             const char c = data_[i];
-            if (c == needles_.a || c == needles_.b || c == needles_.c) {
+            if (c == bytes.a || c == bytes.b || c == bytes.c) {
                 mask_ |= std::uint32_t{1} << (i - pos);
             }
         }
     }
 
     std::string_view data_;
-    Needles needles_;
+    PreparedNeedles needles_;
     std::size_t blockStart_ = 0;
     std::size_t blockEnd_ = 0;
     std::uint32_t mask_ = 0;
+};
+
+// Walks the needles of data forward one at a time, like NeedleFinder, for a loop that keeps it in
+// a local variable: its state then stays in registers.
+template <std::uint32_t (*Mask)(const char*, const PreparedNeedles&) = BlockMask>
+class NeedleWalk {
+  public:
+    NeedleWalk(std::string_view data, const PreparedNeedles& needles, std::size_t pos)
+        : data_(data), needles_(needles) {
+        Seek(pos);
+    }
+
+    // The next needle, or data.size() when there is none.
+    std::size_t Next() {
+        while (mask_ == 0) {
+            base_ += 16;
+            if (base_ >= data_.size()) {
+                return data_.size();
+            }
+            Load();
+        }
+        const auto bit = static_cast<std::size_t>(std::countr_zero(mask_));
+        mask_ &= mask_ - 1;
+        return base_ + bit;
+    }
+    // Goes on from pos, at or after the last needle given.
+    void Seek(std::size_t pos) {
+        base_ = pos;
+        if (pos < data_.size()) {
+            Load();
+        } else {
+            mask_ = 0;
+        }
+    }
+
+  private:
+    void Load() {
+        if (data_.size() - base_ >= 16) {
+            mask_ = Mask(data_.data() + base_, needles_);
+            return;
+        }
+        // The last bytes: no block may be read past the end.
+        const Needles& bytes = needles_.bytes;
+        mask_ = 0;
+        for (std::size_t i = base_; i < data_.size(); ++i) {
+            const char c = data_[i];
+            if (c == bytes.a || c == bytes.b || c == bytes.c) {
+                mask_ |= std::uint32_t{1} << (i - base_);
+            }
+        }
+    }
+
+    std::string_view data_;
+    const PreparedNeedles& needles_;
+    std::size_t base_ = 0;    // the block's first byte
+    std::uint32_t mask_ = 0;  // the needles of the block not given yet
 };
 
 // The first offset from pos whose byte is a or b, or data.size().

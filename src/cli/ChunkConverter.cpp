@@ -168,9 +168,6 @@ void ChunkConverter::Convert(std::string_view chunk, std::size_t from, bool last
     OutputCursor cursor(out);
     result = ChunkResult{};
     scanner_.DataChanged();
-    if (plain_) {
-        plain_->DataChanged();
-    }
     // Bytes from `copied` on are not in out yet: unchanged bytes are copied in long runs.
     std::size_t copied = 0;
     std::size_t pos = from;

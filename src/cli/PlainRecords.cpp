@@ -6,6 +6,12 @@ namespace {
 
 constexpr char kQuote = '"';
 
+Needles FieldEnds(RecordFormat format) {
+    // One field per line: no byte but LF ends a field.
+    const char delimiter = format.kind == RecordKind::kLines ? '\n' : format.delimiter;
+    return Needles{delimiter, '\n', format.kind == RecordKind::kCsv ? kQuote : '\n'};
+}
+
 }  // namespace
 
 PlainRecords::PlainRecords(const ConvertPlan& plan, FieldConverter& fields)
@@ -14,7 +20,8 @@ PlainRecords::PlainRecords(const ConvertPlan& plan, FieldConverter& fields)
       fitter_(plan.format),
       csv_(plan.format.kind == RecordKind::kCsv),
       wanted_(FieldsWanted(plan)),
-      ends_(wanted_) {
+      ends_(wanted_),
+      needles_(FieldEnds(plan.format)) {
     for (const FieldConversion& conversion : plan.fields) {
         paths_.push_back(conversion.converter->Direct());
     }
@@ -24,13 +31,7 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
                                   OutputCursor& out, ChunkResult& result) {
     const char* const data = chunk.data();
     const std::size_t size = chunk.size();
-    if (finderData_.data() != chunk.data() || finderData_.size() != chunk.size()) {
-        // One field per line: no byte but LF ends a field.
-        const char delimiter =
-            plan_.format.kind == RecordKind::kLines ? '\n' : plan_.format.delimiter;
-        finder_ = NeedleFinder<>(chunk, Needles{delimiter, '\n', csv_ ? kQuote : '\n'});
-        finderData_ = chunk;
-    }
+    NeedleWalk<> walk(chunk, needles_, pos);
     while (pos < size) {
         const std::size_t begin = pos;
         std::size_t fieldBegin = pos;
@@ -38,14 +39,13 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
         std::size_t closing = 0;
         std::size_t hit = 0;
         for (;;) {
-            hit = finder_.Next(pos);
+            hit = walk.Next();
             if (hit == size) {
                 return begin;  // no line break yet: the general path reads it
             }
             if (csv_ && data[hit] == kQuote) {
                 // A quote opens a quoted field only at the start of a field; elsewhere it is text.
                 if (hit != fieldBegin) {
-                    pos = hit + 1;
                     continue;
                 }
                 bool doubled = false;
@@ -53,7 +53,7 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
                 if (closing == size || (doubled && fields < wanted_)) {
                     return begin;  // unclosed, or a value to unquote: the general path
                 }
-                pos = closing + 1;
+                walk.Seek(closing + 1);
                 continue;
             }
             if (fields < wanted_) {
@@ -69,9 +69,10 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
                 if (hit == size) {
                     return begin;
                 }
+                walk.Seek(hit + 1);
                 break;
             }
-            pos = fieldBegin = hit + 1;
+            fieldBegin = hit + 1;
             closing = 0;
         }
         if (hit + 1 - begin > plan_.longestRecord) {
@@ -122,6 +123,13 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
     const char* const data = chunk.data();
     const std::size_t outAtRecord = out.Size();
     const std::size_t copiedAtRecord = copied;
+    // Values converted by the direct path, counted once for the record.
+    std::uint64_t direct = 0;
+    const auto count = [&result, &direct] {
+        result.counts.fieldsRead += direct;
+        result.counts.status[kConverted] += direct;
+        result.counts.fieldsConverted += direct;
+    };
     for (std::size_t i = 0; i < plan_.fields.size(); ++i) {
         const FieldConversion& conversion = plan_.fields[i];
         const std::size_t column = conversion.column;
@@ -140,12 +148,14 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         const std::size_t gap = fieldBegin - copied;
         // Room for the bytes before the field and a direct result, quoted.
         char* at = out.Room(gap + ValueConverter::kDirectRoom + 2);
-        std::memcpy(at, data + copied, gap);
+        if (gap <= 16 && chunk.size() - copied >= 16) {
+            std::memcpy(at, data + copied, 16);  // one move, the bytes past the gap overwritten
+        } else {
+            std::memcpy(at, data + copied, gap);
+        }
         at += gap;
         if (char* const end = Direct(paths_[i], value, at)) {
-            ++result.counts.fieldsRead;
-            ++result.counts.status[kConverted];
-            ++result.counts.fieldsConverted;
+            ++direct;
             out.Advance(end);
             copied = fieldEnd;
             continue;
@@ -153,6 +163,7 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         converted_.clear();
         const FieldOutcome outcome = fields_.Convert(conversion, number, value, converted_, result);
         if (outcome == FieldOutcome::kStop) {
+            count();
             out.Rewind(outAtRecord);
             out.Append(chunk.substr(copiedAtRecord, begin - copiedAtRecord));
             copied = begin;
@@ -166,5 +177,6 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         out.Append(converted_);
         copied = fieldEnd;
     }
+    count();
     return true;
 }

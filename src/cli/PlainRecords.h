@@ -25,8 +25,6 @@ class PlainRecords {
     // set and out ends before the record that stopped it.
     std::size_t Convert(std::string_view chunk, std::size_t pos, std::size_t& copied,
                         OutputCursor& out, ChunkResult& result);
-    // New bytes where old ones were (a buffer refilled) must be announced.
-    void DataChanged() { finderData_ = {}; }
 
   private:
     // Where a wanted field ends: its delimiter or LF, and its closing quote (0 when unquoted).
@@ -51,6 +49,5 @@ class PlainRecords {
     std::vector<ValueConverter::DirectPath> paths_;  // by conversion
     std::vector<FieldEnd> ends_;                     // of each wanted field of the record
     std::string converted_;                          // a value's result by the general path
-    std::string_view finderData_;
-    NeedleFinder<> finder_{{}, Needles{'\n', '\n', '\n'}};
+    PreparedNeedles needles_;  // the bytes that end a field, and the quote in CSV
 };

@@ -155,8 +155,9 @@ std::size_t LastRecordEnd(std::string_view data, RecordFormat format) {
 
 FieldFitter::FieldFitter(RecordFormat format)
     : csv_(format.kind == RecordKind::kCsv),
-      delimiter_(format.kind == RecordKind::kLines ? '\n' : format.delimiter),
-      quote_(csv_ ? kQuote : '\n') {
+      lineBreaks_(Needles{'\n', '\r', '\r'}),
+      others_(Needles{format.kind == RecordKind::kLines ? '\n' : format.delimiter, '\n',
+                      csv_ ? kQuote : '\n'}) {
     special_[Byte('\n')] = 1;
     special_[Byte('\r')] = 1;
     if (format.kind != RecordKind::kLines) {

@@ -95,13 +95,8 @@ class FieldFitter {
 #if defined(__SSE2__)
         std::uint32_t any = 0;
         for (std::size_t i = 0; i < length; i += 16) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            const __m128i hits =
-                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
-                                          _mm_cmpeq_epi8(block, _mm_set1_epi8('\r'))),
-                             _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(delimiter_)),
-                                          _mm_cmpeq_epi8(block, _mm_set1_epi8(quote_))));
-            std::uint32_t mask = static_cast<std::uint32_t>(_mm_movemask_epi8(hits));
+            // CR and LF against the first needles, the delimiter and the quote against the others.
+            std::uint32_t mask = BlockMask(p + i, lineBreaks_) | BlockMask(p + i, others_);
             if (length - i < 16) {
                 mask &= (std::uint32_t{1} << (length - i)) - 1;
             }
@@ -118,10 +113,10 @@ class FieldFitter {
 
   private:
     bool csv_;
-    // The bytes that make CSV quote a value and the other formats refuse it, besides CR and LF
-    // (LF again where there is none).
-    char delimiter_;
-    char quote_;
+    // The bytes that make CSV quote a value and the other formats refuse it: CR and LF, and the
+    // delimiter and quote (LF again where there is none).
+    PreparedNeedles lineBreaks_;
+    PreparedNeedles others_;
     // Nonzero for the bytes that make CSV quote a value and the other formats refuse it.
     unsigned char special_[256] = {};
 };

@@ -1,6 +1,7 @@
 #include "codes/QuickConvert.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "base/DateTime.h"
@@ -76,6 +77,44 @@ class ResultText {
     char* next_;
 };
 
+// One to eight bytes at p, as one little-endian word: the first byte lowest, zeros above the
+// last. Read with two overlapping loads, never a byte past the last.
+std::uint64_t WordOf(const char* p, std::size_t n) {
+    if (n >= 4) {
+        std::uint32_t low = 0;
+        std::uint32_t high = 0;
+        std::memcpy(&low, p, 4);
+        std::memcpy(&high, p + n - 4, 4);
+        return low | std::uint64_t{high} << (8 * (n - 4));
+    }
+    const auto byte = [p](std::size_t i) {
+        return std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+    };
+    return byte(0) | byte(n / 2) | byte(n - 1);
+}
+
+// The value of one to eight decimal digits, all at once in a word; false when a byte is no digit.
+bool ReadDigitWord(std::string_view digits, std::uint64_t& value) {
+    const std::size_t n = digits.size();
+    const std::uint64_t word = WordOf(digits.data(), n);
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    const std::uint64_t used = n == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
+    // A digit is 0x30 to 0x39: its high nibble is 3, and still 3 after adding 6. (A byte that
+    // carries into the next fails by its own high nibble.)
+    const std::uint64_t high = kOnes * 0xF0;
+    const std::uint64_t nibbles = (word & high) | ((word + kOnes * 6) & high) >> 4;
+    if ((nibbles & used) != (kOnes * 0x33 & used)) {
+        return false;
+    }
+    // The digits at the top of the word, zeros (leading zeros) below; then pairs, fours and the
+    // eight are combined by multiplications.
+    std::uint64_t v = (word & kOnes * 0x0F) << (8 * (8 - n));
+    v = (v * 2561) >> 8 & 0x00FF00FF00FF00FFu;
+    v = (v * 6553601) >> 16 & 0x0000FFFF0000FFFFu;
+    value = (v * 42949672960001u) >> 32;
+    return true;
+}
+
 // An optional '-' and one to `most` digits, nothing else: the integers every code reads alike.
 bool ReadPlainInteger(std::string_view text, std::size_t most, std::int64_t& value) {
     const bool negative = !text.empty() && text[0] == '-';
@@ -86,9 +125,19 @@ bool ReadPlainInteger(std::string_view text, std::size_t most, std::int64_t& val
     if (text.empty() || text.size() > most || text.size() > kMostInt64Digits) {
         return false;
     }
+    std::uint64_t magnitude = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (text.size() <= 8) {
+            if (!ReadDigitWord(text, magnitude)) {
+                return false;
+            }
+            value = negative ? -static_cast<std::int64_t>(magnitude)
+                             : static_cast<std::int64_t>(magnitude);
+            return true;
+        }
+    }
     // A byte that is no digit is noted, not branched on: the digits of real data are digits.
     // Unsigned, so that the sum of such bytes wraps harmlessly before it is thrown away.
-    std::uint64_t magnitude = 0;
     bool digitsOnly = true;
     for (const char c : text) {
         const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
@@ -218,7 +267,8 @@ QuickPath DatePath(const DateCode& code) {
     return code.form == DateForm::Default ? QuickPath{DefaultDate, &code} : QuickPath{};
 }
 
-// A time of day in seconds, written as a 24-hour clock.
+// A time of day in seconds, written as a 24-hour clock; a separator of one byte is put as one.
+template <bool kOneByteSeparator>
 char* Clock(const void* rule, std::string_view value, char* at) {
     const auto& code = RuleOf<TimeCode>(rule);
     constexpr std::int64_t kSecondsPerDay = 86400;
@@ -227,12 +277,19 @@ char* Clock(const void* rule, std::string_view value, char* at) {
         return nullptr;
     }
     const auto s = static_cast<std::uint32_t>(seconds);
+    const auto separate = [&code](ResultText& text) {
+        if constexpr (kOneByteSeparator) {
+            text.Put(code.separator[0]);
+        } else {
+            text.Put(code.separator);
+        }
+    };
     ResultText text(at);
     text.Pair(s / 3600);
-    text.Put(code.separator);
+    separate(text);
     text.Pair(s / 60 % 60);
     if (code.showSeconds) {
-        text.Put(code.separator);
+        separate(text);
         text.Pair(s % 60);
     }
     return text.End();
@@ -242,7 +299,7 @@ QuickPath TimePath(const TimeCode& code) {
     if (code.twelveHour || code.milliseconds || code.separator.size() > 4) {
         return {};
     }
-    return {Clock, &code};
+    return {code.separator.size() == 1 ? Clock<true> : Clock<false>, &code};
 }
 
 char* PcSerial(const void* /*rule*/, std::string_view value, char* at) {

@@ -52,7 +52,15 @@ TEST(QuickConvert, WritesWhatTheGeneralPathWritesForEveryValueItTakes) {
                                             "12345678",
                                             "1\xFD"
                                             "2",
-                                            "abc"};
+                                            "abc",
+                                            "1234:67",
+                                            "123/5678",
+                                            "1:",
+                                            "/",
+                                            "-99999\xFA"
+                                            "9",
+                                            "99999999",
+                                            "00000000"};
     int taken = 0;
     for (const Dialect dialect : {Dialect::Universe, Dialect::Pick}) {
         for (const bool european : {false, true}) {
