@@ -101,14 +101,21 @@ char* PlainRecords::Direct(const ValueConverter::DirectPath& path, std::string_v
         return nullptr;
     }
     const auto length = static_cast<std::size_t>(end - at);
-    switch (fitter_.FitInRoom(at, length)) {
+    bool hasQuote = false;
+    switch (fitter_.FitInRoom(at, length, hasQuote)) {
         case FieldFit::kPlain:
             return end;
         case FieldFit::kQuoted:
-            if (std::memchr(at, kQuote, length) != nullptr) {
+            if (hasQuote) {
                 return nullptr;  // its quotes to double: the general path
             }
-            std::memmove(at + 1, at, length);
+            if (length <= 32) {
+                char moved[32];  // the room holds 32 bytes and one more
+                std::memcpy(moved, at, sizeof moved);
+                std::memcpy(at + 1, moved, sizeof moved);
+            } else {
+                std::memmove(at + 1, at, length);
+            }
             at[0] = kQuote;
             at[length + 1] = kQuote;
             return at + length + 2;
@@ -148,8 +155,8 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         const std::size_t gap = fieldBegin - copied;
         // Room for the bytes before the field and a direct result, quoted.
         char* at = out.Room(gap + ValueConverter::kDirectRoom + 2);
-        if (gap <= 16 && chunk.size() - copied >= 16) {
-            std::memcpy(at, data + copied, 16);  // one move, the bytes past the gap overwritten
+        if (gap <= 32 && chunk.size() - copied >= 32) {
+            std::memcpy(at, data + copied, 32);  // one move, the bytes past the gap overwritten
         } else {
             std::memcpy(at, data + copied, gap);
         }

@@ -130,34 +130,34 @@ std::size_t LastRecordEnd(std::string_view data, RecordFormat format) {
     if (format.kind != RecordKind::kCsv) {
         return LastLineEnd(data);
     }
-    // A quote opens a quoted field only at the start of a field, as the scanner reads it.
+    // Only line breaks and quotes matter. A quote opens a quoted field only at the start of a
+    // field, as the scanner reads it: first in the data, or after a delimiter or line break.
+    const PreparedNeedles needles(Needles{'\n', kQuote, kQuote});
+    NeedleWalk<> walk(data, needles, 0);
     std::size_t last = 0;
-    bool fieldStart = true;
-    for (std::size_t pos = 0; pos < data.size(); ++pos) {
-        const char c = data[pos];
-        if (c == kQuote && fieldStart) {
-            bool doubled = false;
-            pos = ClosingQuote(data, pos + 1, doubled);
-            if (pos + 1 >= data.size()) {
-                // Unclosed so far, or closed by the last byte, which might yet be doubled.
-                return last;
-            }
-            fieldStart = false;
-        } else if (c == '\n') {
-            last = pos + 1;
-            fieldStart = true;
-        } else {
-            fieldStart = c == format.delimiter;
+    for (std::size_t hit = walk.Next(); hit < data.size(); hit = walk.Next()) {
+        if (data[hit] == '\n') {
+            last = hit + 1;
+            continue;
         }
+        if (hit != 0 && data[hit - 1] != format.delimiter && data[hit - 1] != '\n') {
+            continue;  // a quote inside a field's text
+        }
+        bool doubled = false;
+        const std::size_t closing = ClosingQuote(data, hit + 1, doubled);
+        if (closing + 1 >= data.size()) {
+            // Unclosed so far, or closed by the last byte, which might yet be doubled.
+            return last;
+        }
+        walk.Seek(closing + 1);
     }
     return last;
 }
 
 FieldFitter::FieldFitter(RecordFormat format)
     : csv_(format.kind == RecordKind::kCsv),
-      lineBreaks_(Needles{'\n', '\r', '\r'}),
-      others_(Needles{format.kind == RecordKind::kLines ? '\n' : format.delimiter, '\n',
-                      csv_ ? kQuote : '\n'}) {
+      quote_(Needles{csv_ ? kQuote : '\n', csv_ ? kQuote : '\n', csv_ ? kQuote : '\n'}),
+      others_(Needles{'\r', '\n', format.kind == RecordKind::kLines ? '\n' : format.delimiter}) {
     special_[Byte('\n')] = 1;
     special_[Byte('\r')] = 1;
     if (format.kind != RecordKind::kLines) {

@@ -90,32 +90,35 @@ class FieldFitter {
     explicit FieldFitter(RecordFormat format);
     FieldFit Fit(std::string_view value) const;
     // The same for a value at p after which its length rounded up to sixteen bytes may be read:
-    // sixteen bytes are looked at in one go.
-    FieldFit FitInRoom(const char* p, std::size_t length) const {
+    // sixteen bytes are looked at in one go. hasQuote tells whether the value holds a quote.
+    FieldFit FitInRoom(const char* p, std::size_t length, bool& hasQuote) const {
 #if defined(__SSE2__)
         std::uint32_t any = 0;
+        std::uint32_t quotes = 0;
         for (std::size_t i = 0; i < length; i += 16) {
-            // CR and LF against the first needles, the delimiter and the quote against the others.
-            std::uint32_t mask = BlockMask(p + i, lineBreaks_) | BlockMask(p + i, others_);
-            if (length - i < 16) {
-                mask &= (std::uint32_t{1} << (length - i)) - 1;
-            }
-            any |= mask;
+            const std::uint32_t valid =
+                length - i < 16 ? (std::uint32_t{1} << (length - i)) - 1 : 0xFFFFu;
+            const std::uint32_t quoteMask = BlockMask(p + i, quote_) & valid;
+            quotes |= quoteMask;
+            any |= quoteMask | (BlockMask(p + i, others_) & valid);
         }
+        hasQuote = quotes != 0;
         if (any == 0) {
             return FieldFit::kPlain;
         }
         return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
 #else
-        return Fit(std::string_view(p, length));
+        const std::string_view value(p, length);
+        hasQuote = value.find('"') != std::string_view::npos;
+        return Fit(value);
 #endif
     }
 
   private:
     bool csv_;
-    // The bytes that make CSV quote a value and the other formats refuse it: CR and LF, and the
-    // delimiter and quote (LF again where there is none).
-    PreparedNeedles lineBreaks_;
+    // The bytes that make CSV quote a value and the other formats refuse it: the quote (LF where
+    // it is not special), and CR, LF and the delimiter.
+    PreparedNeedles quote_;
     PreparedNeedles others_;
     // Nonzero for the bytes that make CSV quote a value and the other formats refuse it.
     unsigned char special_[256] = {};

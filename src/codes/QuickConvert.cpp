@@ -45,9 +45,23 @@ class ResultText {
         }
     }
     // The decimal digits of value, no padding.
-    void Number(std::uint64_t value) {
-        char digits[20];
-        char* start = digits + sizeof digits;
+    void Number(std::uint64_t value) { Grouped(value, {}); }
+    // The decimal digits of value in groups of three joined by separator (none when it is empty).
+    // Written from the right, where the groups are whole.
+    void Grouped(std::uint64_t value, std::string_view separator) {
+        char digits[48];  // 20 digits and 6 separators of 4 bytes at most
+        char* const end = digits + sizeof digits;
+        char* start = end;
+        while (value >= 1000 && !separator.empty()) {
+            const auto group = static_cast<std::uint32_t>(value % 1000);
+            value /= 1000;
+            start -= 2;
+            std::memcpy(start, &kDigitPairs[2 * (group % 100)], 2);
+            *--start = static_cast<char>('0' + group / 100);
+            for (std::size_t i = separator.size(); i-- > 0;) {
+                *--start = separator[i];
+            }
+        }
         while (value >= 100) {
             start -= 2;
             std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
@@ -59,7 +73,7 @@ class ResultText {
         } else {
             *--start = static_cast<char>('0' + value);
         }
-        Put(std::string_view(start, static_cast<std::size_t>(digits + sizeof digits - start)));
+        Put(std::string_view(start, static_cast<std::size_t>(end - start)));
     }
     // The last `width` decimal digits of value, with leading zeros.
     void Padded(std::uint64_t value, std::size_t width) {
@@ -370,26 +384,15 @@ char* Decimal(const void* rule, std::string_view value, char* at) {
         text.Put('-');
     }
     text.Put(code.currency);
-    const std::string_view thousands = code.thousands.View();
-    if (thousands.empty() || whole < 1000) {
-        text.Number(whole);
-    } else {
-        // The whole part's digits, then written in groups of three from the first.
-        char digitBytes[20];
-        ResultText digits(digitBytes);
-        digits.Number(whole);
-        const std::string_view all = digits.View();
-        std::size_t group = all.size() % 3 == 0 ? 3 : all.size() % 3;
-        for (std::size_t from = 0; from < all.size(); from += group, group = 3) {
-            if (from != 0) {
-                text.Put(thousands);
-            }
-            text.Put(all.substr(from, group));
-        }
-    }
+    text.Grouped(whole, code.thousands.View());
     if (decimals > 0) {
         text.Put(code.point.View());
-        text.Padded(magnitude - whole * PowerOfTen(decimals), decimals);
+        const std::uint64_t fraction = magnitude - whole * PowerOfTen(decimals);
+        if (decimals == 2) {
+            text.Pair(static_cast<std::uint32_t>(fraction));
+        } else {
+            text.Padded(fraction, decimals);
+        }
     }
     text.Put(code.suffix);
     return text.End();
