@@ -48,7 +48,7 @@ class CodeConverter : public ValueConverter {
             return {};
         }
         const QuickPath path = code_.DirectOconvPath();
-        return {path.write, path.rule};
+        return {path.write, path.rule, true, code_.DirectOconvBytes()};
     }
 
   private:

@@ -24,6 +24,8 @@ PlainRecords::PlainRecords(const ConvertPlan& plan, FieldConverter& fields)
       needles_(FieldEnds(plan.format)) {
     for (const FieldConversion& conversion : plan.fields) {
         paths_.push_back(conversion.converter->Direct());
+        const ValueConverter::DirectPath& path = paths_.back();
+        checkResults_.push_back(!path.bytesKnown || fitter_.Fit(path.bytes) != FieldFit::kPlain);
     }
 }
 
@@ -91,14 +93,14 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
     return size;
 }
 
-char* PlainRecords::Direct(const ValueConverter::DirectPath& path, std::string_view value,
-                           char* at) const {
+char* PlainRecords::Direct(std::size_t conversion, std::string_view value, char* at) const {
+    const ValueConverter::DirectPath& path = paths_[conversion];
     if (path.write == nullptr || value.size() > plan_.longestValue) {
         return nullptr;
     }
     char* const end = path.write(path.context, value, at);
-    if (end == nullptr) {
-        return nullptr;
+    if (end == nullptr || !checkResults_[conversion]) {
+        return end;
     }
     const auto length = static_cast<std::size_t>(end - at);
     bool hasQuote = false;
@@ -161,7 +163,7 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
             std::memcpy(at, data + copied, gap);
         }
         at += gap;
-        if (char* const end = Direct(paths_[i], value, at)) {
+        if (char* const end = Direct(i, value, at)) {
             ++direct;
             out.Advance(end);
             copied = fieldEnd;

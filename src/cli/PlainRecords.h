@@ -39,7 +39,7 @@ class PlainRecords {
                        std::size_t& copied, OutputCursor& out, ChunkResult& result);
     // A value through its converter's direct path, written at `at`: the end of the field as
     // written, or nullptr when the value needs the general path.
-    char* Direct(const ValueConverter::DirectPath& path, std::string_view value, char* at) const;
+    char* Direct(std::size_t conversion, std::string_view value, char* at) const;
 
     const ConvertPlan& plan_;
     FieldConverter& fields_;
@@ -47,7 +47,10 @@ class PlainRecords {
     bool csv_;
     std::size_t wanted_;
     std::vector<ValueConverter::DirectPath> paths_;  // by conversion
-    std::vector<FieldEnd> ends_;                     // of each wanted field of the record
-    std::string converted_;                          // a value's result by the general path
-    PreparedNeedles needles_;  // the bytes that end a field, and the quote in CSV
+    // By conversion: whether a direct result may hold a byte the record format treats specially,
+    // and so must be looked at.
+    std::vector<bool> checkResults_;
+    std::vector<FieldEnd> ends_;  // of each wanted field of the record
+    std::string converted_;       // a value's result by the general path
+    PreparedNeedles needles_;     // the bytes that end a field, and the quote in CSV
 };

@@ -36,6 +36,9 @@ class ValueConverter {
     struct DirectPath {
         char* (*write)(const void* context, std::string_view value, char* at) = nullptr;
         const void* context = nullptr;
+        // When known, every byte but the digits 0-9 that its results may hold.
+        bool bytesKnown = false;
+        std::string bytes;
     };
     virtual DirectPath Direct() const { return {}; }
 };

@@ -152,6 +152,10 @@ QuickPath ConversionCode::DirectOconvPath() const {
     return parsed_ != nullptr ? QuickPathOf(*parsed_) : QuickPath{};
 }
 
+std::string ConversionCode::DirectOconvBytes() const {
+    return parsed_ != nullptr ? QuickPathBytes(*parsed_) : std::string();
+}
+
 int ConversionCode::AppendOconv(std::string_view value, std::string& out,
                                 std::string& scratch) const {
     int status = kStatusConverted;

@@ -67,6 +67,8 @@ class ConversionCode {
     // common values of the common codes (see QuickPath) and leaves the others to AppendOconv.
     // It points into this code, which must outlive it.
     QuickPath DirectOconvPath() const;
+    // Every byte but the digits that the direct path's results may hold.
+    std::string DirectOconvBytes() const;
 
   private:
     explicit ConversionCode(std::shared_ptr<const ParsedCode> parsed);

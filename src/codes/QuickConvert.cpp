@@ -455,6 +455,23 @@ QuickPath QuickPathOf(const ParsedCode& code) {
     return {};
 }
 
+std::string QuickPathBytes(const ParsedCode& code) {
+    if (const auto* date = std::get_if<DateCode>(&code.rule)) {
+        if (date->form == DateForm::Default) {
+            return " ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+        }
+        return std::string(date->separator.View());
+    }
+    if (const auto* time = std::get_if<TimeCode>(&code.rule)) {
+        return time->separator;
+    }
+    if (const auto* decimal = std::get_if<MaskedDecimalCode>(&code.rule)) {
+        return "-" + decimal->currency + std::string(decimal->thousands.View()) +
+               std::string(decimal->point.View()) + decimal->suffix;
+    }
+    return "-";  // a PC serial's sign
+}
+
 bool QuickOconv(const ParsedCode& code, std::string_view value, std::string& out, int& status) {
     status = 0;
     const QuickPath path = QuickPathOf(code);

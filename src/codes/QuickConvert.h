@@ -27,6 +27,9 @@ struct QuickPath {
     char* operator()(std::string_view value, char* at) const { return write(rule, value, at); }
 };
 QuickPath QuickPathOf(const ParsedCode& code);
+// Every byte but the digits 0-9 that the code's direct results may hold: a caller that must
+// treat some bytes specially (a delimiter, a quote) can tell once whether any result has them.
+std::string QuickPathBytes(const ParsedCode& code);
 
 // Appends the OCONV result of value and gives its STATUS when the direct path takes it; false,
 // with out untouched, when it does not.

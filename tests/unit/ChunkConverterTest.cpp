@@ -53,10 +53,10 @@ TEST(ChunkConverter, TheFastLoopWritesWhatTheGeneralReaderWrites) {
     for (const auto& converter : converters) {
         all.push_back(converter.get());
     }
-    const std::vector<RecordFormat> formats = {{RecordKind::kCsv, ','},
-                                               {RecordKind::kSeparated, ','},
-                                               {RecordKind::kSeparated, '\t'},
-                                               {RecordKind::kLines, ','}};
+    const std::vector<RecordFormat> formats = {
+        {RecordKind::kCsv, ','},        {RecordKind::kSeparated, ','},
+        {RecordKind::kSeparated, '\t'}, {RecordKind::kSeparated, '/'},
+        {RecordKind::kCsv, ':'},        {RecordKind::kLines, ','}};
     for (const RecordFormat format : formats) {
         for (const ValueConverter* converter : all) {
             for (const OnError onError : {OnError::kKeep, OnError::kEmpty, OnError::kFail}) {

@@ -82,6 +82,9 @@ TEST(QuickConvert, WritesWhatTheGeneralPathWritesForEveryValueItTakes) {
                     const int status = code.Oconv(value, general);
                     EXPECT_EQ(quick, "x" + general) << text << " on '" << value << "'";
                     EXPECT_EQ(quickStatus, status) << text << " on '" << value << "'";
+                    const std::string bytes = QuickPathBytes(parsed);
+                    EXPECT_EQ(general.find_first_not_of("0123456789" + bytes), std::string::npos)
+                        << text << " on '" << value << "' writes a byte it does not name";
                 };
                 for (const std::string& value : edges) {
                     check(value);
