@@ -23,9 +23,9 @@ PlainRecords::PlainRecords(const ConvertPlan& plan, FieldConverter& fields)
       ends_(wanted_),
       needles_(FieldEnds(plan.format)) {
     for (const FieldConversion& conversion : plan.fields) {
-        paths_.push_back(conversion.converter->Direct());
-        const ValueConverter::DirectPath& path = paths_.back();
-        checkResults_.push_back(!path.bytesKnown || fitter_.Fit(path.bytes) != FieldFit::kPlain);
+        const ValueConverter::DirectPath path = conversion.converter->Direct();
+        targets_.push_back(Target{conversion.column, &conversion, path.write, path.context,
+                                  !path.bytesKnown || fitter_.Fit(path.bytes) != FieldFit::kPlain});
     }
 }
 
@@ -33,6 +33,11 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
                                   OutputCursor& out, ChunkResult& result) {
     const char* const data = chunk.data();
     const std::size_t size = chunk.size();
+    // Held in locals: the compiler must otherwise read members again after every store.
+    const bool csv = csv_;
+    const std::size_t wanted = wanted_;
+    const std::size_t longestRecord = plan_.longestRecord;
+    FieldEnd* const ends = ends_.data();
     NeedleWalk<> walk(chunk, needles_, pos);
     while (pos < size) {
         const std::size_t begin = pos;
@@ -45,27 +50,28 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
             if (hit == size) {
                 return begin;  // no line break yet: the general path reads it
             }
-            if (csv_ && data[hit] == kQuote) {
+            const char c = data[hit];
+            if (csv && c == kQuote) {
                 // A quote opens a quoted field only at the start of a field; elsewhere it is text.
                 if (hit != fieldBegin) {
                     continue;
                 }
                 bool doubled = false;
                 closing = ClosingQuote(chunk, hit + 1, doubled);
-                if (closing == size || (doubled && fields < wanted_)) {
+                if (closing == size || (doubled && fields < wanted)) {
                     return begin;  // unclosed, or a value to unquote: the general path
                 }
                 walk.Seek(closing + 1);
                 continue;
             }
-            if (fields < wanted_) {
-                ends_[fields] = FieldEnd{hit, closing};
+            if (fields < wanted) {
+                ends[fields] = FieldEnd{hit, closing};
             }
             ++fields;
-            if (data[hit] == '\n') {
+            if (c == '\n') {
                 break;
             }
-            if (fields >= wanted_ && !csv_) {
+            if (!csv && fields >= wanted) {
                 // The rest of the record is passed through unread.
                 hit = FindByte(chunk, hit + 1, '\n');
                 if (hit == size) {
@@ -77,12 +83,12 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
             fieldBegin = hit + 1;
             closing = 0;
         }
-        if (hit + 1 - begin > plan_.longestRecord) {
+        if (hit + 1 - begin > longestRecord) {
             return begin;
         }
         pos = hit + 1;
         const std::uint64_t number = ++result.counts.records;
-        if (fields < wanted_) {
+        if (fields < wanted) {
             ++result.counts.shortRecords;
             continue;
         }
@@ -93,15 +99,7 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
     return size;
 }
 
-char* PlainRecords::Direct(std::size_t conversion, std::string_view value, char* at) const {
-    const ValueConverter::DirectPath& path = paths_[conversion];
-    if (path.write == nullptr || value.size() > plan_.longestValue) {
-        return nullptr;
-    }
-    char* const end = path.write(path.context, value, at);
-    if (end == nullptr || !checkResults_[conversion]) {
-        return end;
-    }
+char* PlainRecords::Fitted(char* at, char* end) const {
     const auto length = static_cast<std::size_t>(end - at);
     bool hasQuote = false;
     switch (fitter_.FitInRoom(at, length, hasQuote)) {
@@ -132,6 +130,10 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
     const char* const data = chunk.data();
     const std::size_t outAtRecord = out.Size();
     const std::size_t copiedAtRecord = copied;
+    // Held in locals: every byte written could otherwise be the memory they are read from.
+    const FieldEnd* const ends = ends_.data();
+    const std::size_t longestValue = plan_.longestValue;
+    std::size_t copiedUpTo = copied;
     // Values converted by the direct path, counted once for the record.
     std::uint64_t direct = 0;
     const auto count = [&result, &direct] {
@@ -139,11 +141,10 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         result.counts.status[kConverted] += direct;
         result.counts.fieldsConverted += direct;
     };
-    for (std::size_t i = 0; i < plan_.fields.size(); ++i) {
-        const FieldConversion& conversion = plan_.fields[i];
-        const std::size_t column = conversion.column;
-        const std::size_t fieldBegin = column == 0 ? begin : ends_[column - 1].end + 1;
-        const FieldEnd& ending = ends_[column];
+    for (const Target& target : targets_) {
+        const std::size_t column = target.column;
+        const std::size_t fieldBegin = column == 0 ? begin : ends[column - 1].end + 1;
+        const FieldEnd ending = ends[column];
         std::size_t fieldEnd = ending.end;
         if (data[fieldEnd] == '\n' && fieldEnd > fieldBegin && data[fieldEnd - 1] == '\r') {
             --fieldEnd;  // the CR belongs to the line break
@@ -154,23 +155,31 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         const std::string_view value =
             quoted ? chunk.substr(fieldBegin + 1, ending.closing - fieldBegin - 1)
                    : chunk.substr(fieldBegin, fieldEnd - fieldBegin);
-        const std::size_t gap = fieldBegin - copied;
+        const std::size_t gap = fieldBegin - copiedUpTo;
         // Room for the bytes before the field and a direct result, quoted.
         char* at = out.Room(gap + ValueConverter::kDirectRoom + 2);
-        if (gap <= 32 && chunk.size() - copied >= 32) {
-            std::memcpy(at, data + copied, 32);  // one move, the bytes past the gap overwritten
+        if (gap <= 32 && chunk.size() - copiedUpTo >= 32) {
+            std::memcpy(at, data + copiedUpTo, 32);  // one move, the bytes past the gap overwritten
         } else {
-            std::memcpy(at, data + copied, gap);
+            std::memcpy(at, data + copiedUpTo, gap);
         }
         at += gap;
-        if (char* const end = Direct(i, value, at)) {
+        char* end = nullptr;
+        if (target.write != nullptr && value.size() <= longestValue) {
+            end = target.write(target.context, value, at);
+            if (end != nullptr && target.checkResult) {
+                end = Fitted(at, end);
+            }
+        }
+        if (end != nullptr) {
             ++direct;
             out.Advance(end);
-            copied = fieldEnd;
+            copiedUpTo = fieldEnd;
             continue;
         }
         converted_.clear();
-        const FieldOutcome outcome = fields_.Convert(conversion, number, value, converted_, result);
+        const FieldOutcome outcome =
+            fields_.Convert(*target.conversion, number, value, converted_, result);
         if (outcome == FieldOutcome::kStop) {
             count();
             out.Rewind(outAtRecord);
@@ -184,8 +193,9 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         }
         out.Advance(at);
         out.Append(converted_);
-        copied = fieldEnd;
+        copiedUpTo = fieldEnd;
     }
     count();
+    copied = copiedUpTo;
     return true;
 }

@@ -37,20 +37,28 @@ class PlainRecords {
     // run stops.
     bool ConvertRecord(std::string_view chunk, std::size_t begin, std::uint64_t number,
                        std::size_t& copied, OutputCursor& out, ChunkResult& result);
-    // A value through its converter's direct path, written at `at`: the end of the field as
-    // written, or nullptr when the value needs the general path.
-    char* Direct(std::size_t conversion, std::string_view value, char* at) const;
+    // A direct result from at to end made a field: the end of the field as written, or nullptr
+    // when the general path must write it.
+    char* Fitted(char* at, char* end) const;
+
+    // A field to convert, with its converter's direct path.
+    struct Target {
+        std::size_t column = 0;
+        const FieldConversion* conversion = nullptr;
+        char* (*write)(const void* context, std::string_view value, char* at) = nullptr;
+        const void* context = nullptr;
+        // Whether a direct result may hold a byte the record format treats specially, and so
+        // must be looked at.
+        bool checkResult = true;
+    };
 
     const ConvertPlan& plan_;
     FieldConverter& fields_;
     FieldFitter fitter_;
     bool csv_;
     std::size_t wanted_;
-    std::vector<ValueConverter::DirectPath> paths_;  // by conversion
-    // By conversion: whether a direct result may hold a byte the record format treats specially,
-    // and so must be looked at.
-    std::vector<bool> checkResults_;
-    std::vector<FieldEnd> ends_;  // of each wanted field of the record
-    std::string converted_;       // a value's result by the general path
-    PreparedNeedles needles_;     // the bytes that end a field, and the quote in CSV
+    std::vector<Target> targets_;  // by column
+    std::vector<FieldEnd> ends_;   // of each wanted field of the record
+    std::string converted_;        // a value's result by the general path
+    PreparedNeedles needles_;      // the bytes that end a field, and the quote in CSV
 };
