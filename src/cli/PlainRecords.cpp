@@ -100,25 +100,21 @@ std::size_t PlainRecords::Convert(std::string_view chunk, std::size_t pos, std::
 }
 
 char* PlainRecords::Fitted(char* at, char* end) const {
-    const auto length = static_cast<std::size_t>(end - at);
+    // Read byte by byte: the result was just stored a byte or two at a time, and a wide load of
+    // it would wait for those stores to land.
+    const std::string_view result(at + 1, static_cast<std::size_t>(end - at - 1));
     bool hasQuote = false;
-    switch (fitter_.FitInRoom(at, length, hasQuote)) {
+    switch (fitter_.Fit(result, hasQuote)) {
         case FieldFit::kPlain:
-            return end;
+            std::memmove(at, result.data(), result.size());
+            return end - 1;
         case FieldFit::kQuoted:
             if (hasQuote) {
                 return nullptr;  // its quotes to double: the general path
             }
-            if (length <= 32) {
-                char moved[32];  // the room holds 32 bytes and one more
-                std::memcpy(moved, at, sizeof moved);
-                std::memcpy(at + 1, moved, sizeof moved);
-            } else {
-                std::memmove(at + 1, at, length);
-            }
-            at[0] = kQuote;
-            at[length + 1] = kQuote;
-            return at + length + 2;
+            *at = kQuote;
+            *end = kQuote;
+            return end + 1;
         case FieldFit::kImpossible:
             break;
     }
@@ -166,9 +162,11 @@ bool PlainRecords::ConvertRecord(std::string_view chunk, std::size_t begin, std:
         at += gap;
         char* end = nullptr;
         if (target.write != nullptr && value.size() <= longestValue) {
-            end = target.write(target.context, value, at);
-            if (end != nullptr && target.checkResult) {
-                end = Fitted(at, end);
+            if (!target.checkResult) {
+                end = target.write(target.context, value, at);
+            } else if (char* const written = target.write(target.context, value, at + 1)) {
+                // One byte on, where an opening quote can go before it.
+                end = Fitted(at, written);
             }
         }
         if (end != nullptr) {

@@ -37,8 +37,8 @@ class PlainRecords {
     // run stops.
     bool ConvertRecord(std::string_view chunk, std::size_t begin, std::uint64_t number,
                        std::size_t& copied, OutputCursor& out, ChunkResult& result);
-    // A direct result from at to end made a field: the end of the field as written, or nullptr
-    // when the general path must write it.
+    // A direct result written from at + 1 to end made a field at `at`: the end of the field as
+    // written, or nullptr when the general path must write it.
     char* Fitted(char* at, char* end) const;
 
     // A field to convert, with its converter's direct path.

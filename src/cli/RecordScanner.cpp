@@ -154,10 +154,7 @@ std::size_t LastRecordEnd(std::string_view data, RecordFormat format) {
     return last;
 }
 
-FieldFitter::FieldFitter(RecordFormat format)
-    : csv_(format.kind == RecordKind::kCsv),
-      quote_(Needles{csv_ ? kQuote : '\n', csv_ ? kQuote : '\n', csv_ ? kQuote : '\n'}),
-      others_(Needles{'\r', '\n', format.kind == RecordKind::kLines ? '\n' : format.delimiter}) {
+FieldFitter::FieldFitter(RecordFormat format) : csv_(format.kind == RecordKind::kCsv) {
     special_[Byte('\n')] = 1;
     special_[Byte('\r')] = 1;
     if (format.kind != RecordKind::kLines) {
@@ -174,6 +171,20 @@ FieldFit FieldFitter::Fit(std::string_view value) const {
     for (const char c : value) {
         any |= special_[Byte(c)];
     }
+    if (any == 0) {
+        return FieldFit::kPlain;
+    }
+    return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
+}
+
+FieldFit FieldFitter::Fit(std::string_view value, bool& hasQuote) const {
+    unsigned char any = 0;
+    bool quote = false;
+    for (const char c : value) {
+        any |= special_[Byte(c)];
+        quote |= c == kQuote;
+    }
+    hasQuote = quote;
     if (any == 0) {
         return FieldFit::kPlain;
     }

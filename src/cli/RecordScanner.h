@@ -89,37 +89,11 @@ class FieldFitter {
   public:
     explicit FieldFitter(RecordFormat format);
     FieldFit Fit(std::string_view value) const;
-    // The same for a value at p after which its length rounded up to sixteen bytes may be read:
-    // sixteen bytes are looked at in one go. hasQuote tells whether the value holds a quote.
-    FieldFit FitInRoom(const char* p, std::size_t length, bool& hasQuote) const {
-#if defined(__SSE2__)
-        std::uint32_t any = 0;
-        std::uint32_t quotes = 0;
-        for (std::size_t i = 0; i < length; i += 16) {
-            const std::uint32_t valid =
-                length - i < 16 ? (std::uint32_t{1} << (length - i)) - 1 : 0xFFFFu;
-            const std::uint32_t quoteMask = BlockMask(p + i, quote_) & valid;
-            quotes |= quoteMask;
-            any |= quoteMask | (BlockMask(p + i, others_) & valid);
-        }
-        hasQuote = quotes != 0;
-        if (any == 0) {
-            return FieldFit::kPlain;
-        }
-        return csv_ ? FieldFit::kQuoted : FieldFit::kImpossible;
-#else
-        const std::string_view value(p, length);
-        hasQuote = value.find('"') != std::string_view::npos;
-        return Fit(value);
-#endif
-    }
+    // The same in one pass with whether the value holds a quote (which CSV doubles).
+    FieldFit Fit(std::string_view value, bool& hasQuote) const;
 
   private:
     bool csv_;
-    // The bytes that make CSV quote a value and the other formats refuse it: the quote (LF where
-    // it is not special), and CR, LF and the delimiter.
-    PreparedNeedles quote_;
-    PreparedNeedles others_;
     // Nonzero for the bytes that make CSV quote a value and the other formats refuse it.
     unsigned char special_[256] = {};
 };

@@ -11,6 +11,24 @@
 
 namespace {
 
+// 10^0 to 10^19.
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// How many decimal digits value has (one for 0): from its bit width, 1233/4096 being just over
+// log10(2), then one comparison.
+std::size_t DigitCount(std::uint64_t value) {
+    const auto guess = (static_cast<std::size_t>(std::bit_width(value | 1)) * 1233) >> 12;
+    return guess + ((value | 1) >= kPowersOfTen[guess] ? 1 : 0);
+}
+
 // "00" to "99", two bytes each.
 constexpr std::array<char, 200> kDigitPairs = [] {
     std::array<char, 200> pairs{};
@@ -47,33 +65,33 @@ class ResultText {
     // The decimal digits of value, no padding.
     void Number(std::uint64_t value) { Grouped(value, {}); }
     // The decimal digits of value in groups of three joined by separator (none when it is empty).
-    // Written from the right, where the groups are whole.
+    // Written in place from the right, where the groups are whole, once their length is known.
     void Grouped(std::uint64_t value, std::string_view separator) {
-        char digits[48];  // 20 digits and 6 separators of 4 bytes at most
-        char* const end = digits + sizeof digits;
-        char* start = end;
-        while (value >= 1000 && !separator.empty()) {
+        const std::size_t digits = DigitCount(value);
+        const std::size_t groups = separator.empty() ? 0 : (digits - 1) / 3;
+        char* at = next_ + digits + groups * separator.size();
+        next_ = at;
+        for (std::size_t i = 0; i < groups; ++i) {
             const auto group = static_cast<std::uint32_t>(value % 1000);
             value /= 1000;
-            start -= 2;
-            std::memcpy(start, &kDigitPairs[2 * (group % 100)], 2);
-            *--start = static_cast<char>('0' + group / 100);
-            for (std::size_t i = separator.size(); i-- > 0;) {
-                *--start = separator[i];
+            at -= 2;
+            std::memcpy(at, &kDigitPairs[2 * (group % 100)], 2);
+            *--at = static_cast<char>('0' + group / 100);
+            for (std::size_t j = separator.size(); j-- > 0;) {
+                *--at = separator[j];
             }
         }
         while (value >= 100) {
-            start -= 2;
-            std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
+            at -= 2;
+            std::memcpy(at, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
             value /= 100;
         }
         if (value >= 10) {
-            start -= 2;
-            std::memcpy(start, &kDigitPairs[static_cast<std::size_t>(2 * value)], 2);
+            at -= 2;
+            std::memcpy(at, &kDigitPairs[static_cast<std::size_t>(2 * value)], 2);
         } else {
-            *--start = static_cast<char>('0' + value);
+            *--at = static_cast<char>('0' + value);
         }
-        Put(std::string_view(start, static_cast<std::size_t>(end - start)));
     }
     // The last `width` decimal digits of value, with leading zeros.
     void Padded(std::uint64_t value, std::size_t width) {
@@ -334,12 +352,6 @@ QuickPath MigrationPath(const MigrationCode& code) {
     return code.kind == MigrationKind::PcSerial ? QuickPath{PcSerial, &code} : QuickPath{};
 }
 
-std::uint64_t PowerOfTen(std::size_t exponent) {  // exponent < 10
-    constexpr std::array<std::uint64_t, 10> kPowers = {
-        1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
-    return kPowers[exponent];
-}
-
 // value / 10^exponent for exponent < 10, each a division by a constant, which compiles to a
 // multiplication.
 std::uint64_t DividedByPowerOfTen(std::uint64_t value, std::size_t exponent) {
@@ -387,7 +399,7 @@ char* Decimal(const void* rule, std::string_view value, char* at) {
     text.Grouped(whole, code.thousands.View());
     if (decimals > 0) {
         text.Put(code.point.View());
-        const std::uint64_t fraction = magnitude - whole * PowerOfTen(decimals);
+        const std::uint64_t fraction = magnitude - whole * kPowersOfTen[decimals];
         if (decimals == 2) {
             text.Pair(static_cast<std::uint32_t>(fraction));
         } else {

@@ -30,16 +30,19 @@ std::string Described(const ChunkResult& result) {
 }
 
 // The fast loop and the general reader give the same bytes, counts and failures on records that
-// take every path of both: quoted fields (with doubled quotes, text after the closing quote, a
-// line break inside), CR LF, short records, values the direct paths refuse, results that must be
-// quoted or cannot be written, values over the bound, a record with no line break, and an
-// unclosed quote in the last chunk and in one that is not.
+// take every path of both: values holding marks, quoted fields (with doubled quotes, text after the
+// closing quote, a line break inside), CR LF, short records, values the direct paths refuse,
+// results that must be quoted or cannot be written, values over the bound, a record with no line
+// break, and an unclosed quote in the last chunk and in one that is not.
 TEST(ChunkConverter, TheFastLoopWritesWhatTheGeneralReaderWrites) {
     const std::vector<std::string> inputs = {
         "1,10000,3600,x\n2,-5,86399,\"a, b\"\r\n3,abc,86400,y\n4,\"20000\",\"7\",z\n5,1\n",
         "6,\"1\"\"2\",5,q\n7,\"3\"x,6,\"multi\nline\"\n8,2933629,-1,\"\"\n9,,,\n10,\"123\"\r\n",
         "11,bad,odd,comma\n12,1234567,12,\"e\"\"f\"\n13,99999999999,0,g\n14,\"open,15,16\n",
-        "17,12345,100,t\r\n18,12\r\n\n20,1\"2,3\"4,5\n19,\"x\",\"y\n",
+        "21,10000\xFD"
+        "20000,3600\xFC"
+        "7,\"1\xFD"
+        "2\"\n17,12345,100,t\r\n18,12\r\n\n20,1\"2,3\"4,5\n19,\"x\",\"y\n",
     };
     std::string error;
     const std::vector<std::string> codes = {"D4-", "MTS", "MD2,", "PC", "D2/", "MCU"};
