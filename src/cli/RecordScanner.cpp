@@ -161,7 +161,7 @@ FieldFitter::FieldFitter(RecordFormat format) : csv_(format.kind == RecordKind::
         special_[Byte(format.delimiter)] = 1;
     }
     if (csv_) {
-        special_[Byte(kQuote)] = 1;
+        special_[Byte(kQuote)] = 1 | kQuoteBit;
     }
 }
 
@@ -179,12 +179,10 @@ FieldFit FieldFitter::Fit(std::string_view value) const {
 
 FieldFit FieldFitter::Fit(std::string_view value, bool& hasQuote) const {
     unsigned char any = 0;
-    bool quote = false;
     for (const char c : value) {
         any |= special_[Byte(c)];
-        quote |= c == kQuote;
     }
-    hasQuote = quote;
+    hasQuote = (any & kQuoteBit) != 0;
     if (any == 0) {
         return FieldFit::kPlain;
     }

@@ -89,12 +89,15 @@ class FieldFitter {
   public:
     explicit FieldFitter(RecordFormat format);
     FieldFit Fit(std::string_view value) const;
-    // The same in one pass with whether the value holds a quote (which CSV doubles).
+    // The same in one pass with whether the value holds a quote (which CSV doubles; in the other
+    // formats a quote is not looked for).
     FieldFit Fit(std::string_view value, bool& hasQuote) const;
 
   private:
     bool csv_;
-    // Nonzero for the bytes that make CSV quote a value and the other formats refuse it.
+    // Nonzero for the bytes that make CSV quote a value and the other formats refuse it; the
+    // quote, which CSV also doubles, has kQuoteBit too.
+    static constexpr unsigned char kQuoteBit = 2;
     unsigned char special_[256] = {};
 };
 
