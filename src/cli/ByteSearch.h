@@ -91,6 +91,19 @@ inline std::uint32_t BlockMask(const char* p, Needles needles) {
     return BlockMask(p, PreparedNeedles(needles));
 }
 
+// The mask of the last bytes of data, from pos, fewer than a block: read one at a time, as no
+// block may be read past the end.
+inline std::uint32_t TailMask(std::string_view data, std::size_t pos, Needles needles) {
+    std::uint32_t mask = 0;
+    for (std::size_t i = pos; i < data.size(); ++i) {
+        const char c = data[i];
+        if (c == needles.a || c == needles.b || c == needles.c) {
+            mask |= std::uint32_t{1} << (i - pos);
+        }
+    }
+    return mask;
+}
+
 // Walks the needles of data in order, one block compare per sixteen bytes however many
 // needles a block holds.
 template <std::uint32_t (*Mask)(const char*, const PreparedNeedles&) = BlockMask>
@@ -126,16 +139,8 @@ class NeedleFinder {
             mask_ = Mask(data_.data() + pos, needles_);
             return;
         }
-        // The last bytes: no block may be read past the end.
         blockEnd_ = data_.size();
-        mask_ = 0;
-        const Needles& bytes = needles_.bytes;
-        for (std::size_t i = pos; i < blockEnd_; ++i) {
-            const char c = data_[i];
-            if (c == bytes.a || c == bytes.b || c == bytes.c) {
-                mask_ |= std::uint32_t{1} << (i - pos);
-            }
-        }
+        mask_ = TailMask(data_, pos, needles_.bytes);
     }
 
     std::string_view data_;
@@ -184,15 +189,7 @@ class NeedleWalk {
             mask_ = Mask(data_.data() + base_, needles_);
             return;
         }
-        // The last bytes: no block may be read past the end.
-        const Needles& bytes = needles_.bytes;
-        mask_ = 0;
-        for (std::size_t i = base_; i < data_.size(); ++i) {
-            const char c = data_[i];
-            if (c == bytes.a || c == bytes.b || c == bytes.c) {
-                mask_ |= std::uint32_t{1} << (i - base_);
-            }
-        }
+        mask_ = TailMask(data_, base_, needles_.bytes);
     }
 
     std::string_view data_;

@@ -220,15 +220,22 @@ const Rule& RuleOf(const void* rule) {
     return *static_cast<const Rule*>(rule);
 }
 
-// The common shape of a numeric date, 12-08-2026 or 08-12-2026, in one go.
-char* NumericDateCommon(const void* rule, std::string_view value, char* at) {
-    const auto& code = RuleOf<DateCode>(rule);
+// The date writers share their reading: a Pick day in range, then its calendar day written.
+using DateWriter = void (*)(const DateCode& code, const QuickDate& date, ResultText& text);
+
+template <DateWriter Write>
+char* WriteDate(const void* rule, std::string_view value, char* at) {
     std::int32_t pickDay = 0;
     if (!ReadPickDay(value, pickDay)) {
         return nullptr;
     }
-    const QuickDate date = QuickDateOf(pickDay);
     ResultText text(at);
+    Write(RuleOf<DateCode>(rule), QuickDateOf(pickDay), text);
+    return text.End();
+}
+
+// The common shape of a numeric date, 12-08-2026 or 08-12-2026, in one go.
+void NumericDateCommon(const DateCode& code, const QuickDate& date, ResultText& text) {
     const char separator = code.separator.bytes[0];
     const bool monthFirst = code.order[0] == DatePart::Month;
     text.Pair(monthFirst ? date.month : date.day);
@@ -236,17 +243,9 @@ char* NumericDateCommon(const void* rule, std::string_view value, char* at) {
     text.Pair(monthFirst ? date.day : date.month);
     text.Put(separator);
     text.Four(date.year);
-    return text.End();
 }
 
-char* NumericDate(const void* rule, std::string_view value, char* at) {
-    const auto& code = RuleOf<DateCode>(rule);
-    std::int32_t pickDay = 0;
-    if (!ReadPickDay(value, pickDay)) {
-        return nullptr;
-    }
-    const QuickDate date = QuickDateOf(pickDay);
-    ResultText text(at);
+void NumericDate(const DateCode& code, const QuickDate& date, ResultText& text) {
     bool first = true;
     for (const DatePart part : code.order) {
         if (part == DatePart::Year && code.yearDigits == 0) {
@@ -262,17 +261,9 @@ char* NumericDate(const void* rule, std::string_view value, char* at) {
             text.Pair(part == DatePart::Day ? date.day : date.month);
         }
     }
-    return text.End();
 }
 
-char* DefaultDate(const void* rule, std::string_view value, char* at) {
-    const auto& code = RuleOf<DateCode>(rule);
-    std::int32_t pickDay = 0;
-    if (!ReadPickDay(value, pickDay)) {
-        return nullptr;
-    }
-    const QuickDate date = QuickDateOf(pickDay);
-    ResultText text(at);
+void DefaultDate(const DateCode& code, const QuickDate& date, ResultText& text) {
     text.Pair(date.day);
     text.Put(' ');
     const std::string_view name = MonthName(static_cast<int>(date.month));
@@ -284,7 +275,6 @@ char* DefaultDate(const void* rule, std::string_view value, char* at) {
         text.Put(' ');
         PutYear(text, date.year, code.yearDigits);
     }
-    return text.End();
 }
 
 QuickPath DatePath(const DateCode& code) {
@@ -294,9 +284,9 @@ QuickPath DatePath(const DateCode& code) {
     if (code.form == DateForm::Numeric) {
         const bool common =
             code.separator.length == 1 && code.yearDigits == 4 && code.order[2] == DatePart::Year;
-        return {common ? NumericDateCommon : NumericDate, &code};
+        return {common ? WriteDate<NumericDateCommon> : WriteDate<NumericDate>, &code};
     }
-    return code.form == DateForm::Default ? QuickPath{DefaultDate, &code} : QuickPath{};
+    return code.form == DateForm::Default ? QuickPath{WriteDate<DefaultDate>, &code} : QuickPath{};
 }
 
 // A time of day in seconds, written as a 24-hour clock; a separator of one byte is put as one.
